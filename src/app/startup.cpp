@@ -1,0 +1,52 @@
+#include "startup.h"
+
+#include "dialogs.h"
+#include "fomenu.h"
+#include "main_database.h"
+
+#include <QDir>
+
+namespace kodrix {
+
+bool prepareFolders(const Options& options, Dialogs& dialogs, Folders& folders) {
+    folders.data = db::resolveDataDir(options.dataDir);
+    folders.work = QDir(options.workDir.isEmpty() ? QDir::currentPath() : options.workDir).absolutePath();
+    for (const QString& dir : {folders.data, folders.work}) {
+        if (!QDir().mkpath(dir)) {
+            dialogs.error(QStringLiteral("A mappa nem hozható létre: %1").arg(dir));
+            return false;
+        }
+    }
+    db::prepareEmbeddedEngine(folders.data);
+    return true;
+}
+
+bool openDatabase(db::Database& db, const Options& options, const Folders& folders,
+                  Dialogs& dialogs) {
+    db::ConnectionSpec spec;
+    spec.database = options.database.isEmpty() ? db::mainDatabasePath(folders.data) : options.database;
+    spec.user = options.user;
+    spec.password = options.password;
+    if (!spec.isServer()) spec.database = QDir(spec.database).absolutePath();
+    try {
+        // Only the main database of the data folder is created by the program itself.
+        db::openMainDatabase(db, spec, options.database.isEmpty());
+        return true;
+    } catch (const db::DbError& e) {
+        if (db::isDatabaseInUse(e))
+            dialogs.error(QStringLiteral("Az adatbázist egy már futó Kodrix program használja:\n%1\n\n"
+                                         "Zárja be a másik programot, és indítsa újra.")
+                              .arg(spec.database));
+        else
+            dialogs.error(QStringLiteral("Az adatbázis nem nyitható meg:\n%1\n\n%2")
+                              .arg(spec.database, e.text()));
+        return false;
+    }
+}
+
+void registerModules(Tfomenu& mainWindow) {
+    // Each module adds its commands here as it is built.
+    (void)mainWindow;
+}
+
+} // namespace kodrix

@@ -1,0 +1,57 @@
+#include "editable_table.h"
+
+#include "schema.h"
+#include "schema_tables.h"
+
+namespace kodrix::db {
+
+EditableTable::EditableTable(Database& db, const QString& table)
+    : db_(db), table_(table) {
+    const TableDef* def = findTable(table);
+    if (!def) throw DbError(QStringLiteral("Ismeretlen tábla: %1").arg(table));
+    key_ = QString::fromLatin1(def->key);
+    columns_ = columnNames(*def);
+}
+
+EditableTable::EditableTable(Database& db, const QString& table, const QString& key,
+                             const QStringList& columns)
+    : db_(db), table_(table), key_(key), columns_(columns) {}
+
+QString EditableTable::insertStatement() const {
+    QStringList holders;
+    for (const QString& c : columns_) holders.append(QLatin1Char(':') + c);
+    return QStringLiteral("insert into %1 (%2) values (%3);")
+        .arg(table_, columns_.join(QLatin1Char(',')), holders.join(QLatin1Char(',')));
+}
+
+QString EditableTable::modifyStatement() const {
+    QStringList sets;
+    for (const QString& c : columns_) sets.append(c + QStringLiteral("=:") + c);
+    return QStringLiteral("update %1 set %2 where %3=:%3;")
+        .arg(table_, sets.join(QLatin1Char(',')), key_);
+}
+
+QString EditableTable::deleteStatement() const {
+    return QStringLiteral("delete from %1 where %2=:old_%2;").arg(table_, key_);
+}
+
+Params EditableTable::paramsOf(const QVariantMap& row) const {
+    Params p;
+    for (const QString& c : columns_) {
+        QVariant v;
+        for (auto it = row.cbegin(); it != row.cend(); ++it)
+            if (it.key().compare(c, Qt::CaseInsensitive) == 0) v = it.value();
+        p.insert(c, v);
+    }
+    return p;
+}
+
+void EditableTable::insert(const QVariantMap& row) { db_.exec(insertStatement(), paramsOf(row)); }
+
+void EditableTable::modify(const QVariantMap& row) { db_.exec(modifyStatement(), paramsOf(row)); }
+
+void EditableTable::remove(const QVariant& oldKey) {
+    db_.exec(deleteStatement(), {{QStringLiteral("old_") + key_, oldKey}});
+}
+
+} // namespace kodrix::db

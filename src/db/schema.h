@@ -1,0 +1,31 @@
+#pragma once
+
+#include "database.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace kodrix::db {
+
+struct TableDef;
+
+// One upgrade of the schema. Steps run in order at start, each once; a step only adds
+// (tables, columns, indexes, reference rows) and never drops data.
+struct UpgradeStep {
+    int version;
+    const char* description;
+    std::function<void(Database&)> run;
+};
+
+const std::vector<UpgradeStep>& upgradeSteps();
+int latestSchemaVersion();
+// 0 for a database without the version table (a new, empty file).
+int schemaVersion(Database& db);
+// Brings an open database up to the latest version.
+void upgradeSchema(Database& db);
+
+// The column names of a table, in the order of its insert statement.
+QStringList columnNames(const TableDef& table);
+QStringList columnNames(const QString& table);
+
+} // namespace kodrix::db
