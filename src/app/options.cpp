@@ -32,16 +32,18 @@ Options parseOptions(const QStringList& arguments) {
                                       QStringLiteral("PASSWORD"));
     parser.addOptions({help, version, dataDir, workDir, database, user, password});
 
-    QString usage = parser.helpText();
-    usage.replace(QStringLiteral("<executable_name>"), QStringLiteral("kodrix"));
-    usage.replace(QStringLiteral("Usage:"), QStringLiteral("Használat:"));
-    usage.replace(QStringLiteral("[options]"), QStringLiteral("[kapcsolók]"));
+    // Qt's usage line names the running file; ours names the program.
+    QString usage = parser.helpText().section(QLatin1Char('\n'), 1);
     usage.replace(QStringLiteral("Options:"), QStringLiteral("Kapcsolók:"));
+    usage.prepend(QStringLiteral("Használat: kodrix [kapcsolók]\n"));
     if (!parser.parse(arguments)) {
         o.outcome = Options::Outcome::Error;
         const QStringList unknown = parser.unknownOptionNames();
         o.text = unknown.isEmpty()
-                     ? QStringLiteral("Hibás parancssor: %1").arg(parser.errorText())
+                     ? QStringLiteral("Hibás parancssor: %1")
+                           .arg(QString(parser.errorText())
+                                    .replace(QStringLiteral("Missing value after"),
+                                             QStringLiteral("Hiányzik az érték:")))
                      : QStringLiteral("Ismeretlen kapcsoló: %1").arg(unknown.join(QStringLiteral(", ")));
         o.text += QStringLiteral("\n\n") + usage;
         return o;

@@ -85,13 +85,14 @@ int schemaVersion(Database& db) {
     return db.scalar(QStringLiteral("select max(version) from schema_version")).toInt();
 }
 
-void upgradeSchema(Database& db) {
+void upgradeSchema(Database& db, int target) {
+    if (target <= 0) target = latestSchemaVersion();
     int current = schemaVersion(db);
     if (current == 0)
         db.exec(QStringLiteral("create table schema_version (version integer not null primary "
                                "key, applied timestamp default current_timestamp)"));
     for (const UpgradeStep& step : kSteps) {
-        if (step.version <= current) continue;
+        if (step.version <= current || step.version > target) continue;
         // A step and its version mark commit together, so a step never runs twice.
         Transaction tx(db);
         step.run(db);

@@ -21,8 +21,8 @@ const std::vector<UpgradeStep>& upgradeSteps();
 int latestSchemaVersion();
 // 0 for a database without the version table (a new, empty file).
 int schemaVersion(Database& db);
-// Brings an open database up to the latest version.
-void upgradeSchema(Database& db);
+// Brings an open database up to the latest version (or up to `target`).
+void upgradeSchema(Database& db, int target = 0);
 
 // The column names of a table, in the order of its insert statement.
 QStringList columnNames(const TableDef& table);
