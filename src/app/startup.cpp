@@ -2,6 +2,9 @@
 
 #include "dialogs.h"
 #include "fomenu.h"
+#include "jelszo1.h"
+#include "jelszo2.h"
+#include "konyvtaros.h"
 #include "main_database.h"
 
 #include <QDir>
@@ -46,7 +49,11 @@ bool openDatabase(db::Database& db, const Options& options, const Folders& folde
 
 void registerModules(Tfomenu& mainWindow) {
     // Each module adds its commands here as it is built.
-    (void)mainWindow;
+    mainWindow.setWindowFactory(cmd::Login, [](AppContext& c) -> QWidget* { return new Tjelszo1(c); });
+    mainWindow.setWindowFactory(cmd::PasswordChange,
+                                [](AppContext& c) -> QWidget* { return new Tjelszo2(c); });
+    mainWindow.setWindowFactory(cmd::Librarians,
+                                [](AppContext& c) -> QWidget* { return new Tkonyvtaros(c); });
 }
 
 } // namespace kodrix

@@ -1,20 +1,55 @@
 #include "text_file.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace kodrix {
 
+namespace {
+
+// The code page byte by byte. The five bytes that Windows-1250 leaves unassigned (0x81, 0x83,
+// 0x88, 0x90, 0x98) read as the control characters of the same number, as Windows itself
+// reads them, so that every byte survives the way there and back.
+struct CodePage {
+    QChar toChar[256];
+    QHash<char16_t, uchar> toByte;
+
+    CodePage() {
+        for (int b = 0; b < 256; ++b) {
+            QStringDecoder decoder("windows-1250");
+            const char byte = char(b);
+            const QString s = decoder.decode(QByteArrayView(&byte, 1));
+            QChar c = (s.size() == 1 && s.at(0) != QChar::ReplacementCharacter) ? s.at(0) : QChar(b);
+            toChar[b] = c;
+            toByte.insert(c.unicode(), uchar(b));
+        }
+    }
+};
+
+const CodePage& codePage() {
+    static const CodePage page;
+    return page;
+}
+
+} // namespace
+
 QByteArray toWin1250(const QString& text) {
-    QStringEncoder encoder("windows-1250");
-    return encoder.encode(text);
+    const CodePage& page = codePage();
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar c : text) out.append(char(page.toByte.value(c.unicode(), uchar('?'))));
+    return out;
 }
 
 QString fromWin1250(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1250");
-    return decoder.decode(bytes);
+    const CodePage& page = codePage();
+    QString out;
+    out.reserve(bytes.size());
+    for (const char b : bytes) out.append(page.toChar[uchar(b)]);
+    return out;
 }
 
 bool writeWin1250Text(const QString& path, const QString& text, LineEnd lineEnd, QString* error) {

@@ -20,6 +20,8 @@ bool writeWin1250Text(const QString& path, const QString& text, LineEnd lineEnd,
 // Reads a Windows-1250 text file into lines (CR LF or LF); nothing when it cannot be opened.
 std::optional<QStringList> readWin1250File(const QString& path);
 
+// Windows-1250 bytes of a text (characters outside the code page become "?"), and back;
+// every byte value reads as one character and returns as the same byte.
 QByteArray toWin1250(const QString& text);
 QString fromWin1250(const QByteArray& bytes);
 

@@ -100,6 +100,9 @@ void Tfomenu::openWindow(const QString& kind, QWidget* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* frame = workArea_->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    // Dialogs that must be answered by their own buttons get a frame without a close box.
+    if (window->property("kodrixNoCloseBox").toBool())
+        frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     // Closing the window from inside (its own close button) takes its frame with it.
     connect(window, &QObject::destroyed, frame, [frame] { frame->close(); });
     session_.windows.insert(kind, window);

@@ -1,7 +1,5 @@
 // The main window: its menu, the groups shown by login state, and windows opened fresh.
-#include "fomenu.h"
-#include "startup.h"
-#include "test_database.h"
+#include "shell_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,33 +13,7 @@ using namespace kodrix;
 
 namespace {
 
-class MainWindowTest : public test::DbTest {
-protected:
-    void SetUp() override {
-        DbTest::SetUp();
-        window = std::make_unique<Tfomenu>(db, dialogs, clock, test::scratchDir(), test::scratchDir());
-        registerModules(*window);
-        window->show();
-    }
-    void TearDown() override {
-        window.reset();
-        DbTest::TearDown();
-    }
-
-    QStringList visibleGroups() const {
-        QStringList out;
-        for (QAction* a : window->menuBar()->actions())
-            if (a->isVisible()) out.append(plainCaption(a->text()));
-        return out;
-    }
-
-    static void settle() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-    }
-
-    std::unique_ptr<Tfomenu> window;
-};
+using MainWindowTest = test::ShellTest;
 
 TEST_F(MainWindowTest, MenuHasEveryGroupAndCommandInOrder) {
     const QList<QPair<QString, QStringList>> expected = {
@@ -159,7 +131,7 @@ TEST_F(MainWindowTest, AboutOpensAFreshInstanceEachTimeThatFreesItselfWhenClosed
 TEST_F(MainWindowTest, CommandsWithoutTheirModuleAreDisabled) {
     for (const QString& id : {cmd::Desiderata, cmd::Help, cmd::Circulation, cmd::InventoryBook})
         EXPECT_FALSE(window->action(id)->isEnabled()) << id.toStdString();
-    for (const QString& id : {cmd::Logout, cmd::Quit, cmd::About})
+    for (const QString& id : {cmd::Logout, cmd::Quit, cmd::About, cmd::Login, cmd::Librarians, cmd::PasswordChange})
         EXPECT_TRUE(window->action(id)->isEnabled()) << id.toStdString();
 }
 
