@@ -2,10 +2,13 @@
 
 #include "dialogs.h"
 #include "fomenu.h"
+#include "fbill.h"
 #include "jelszo1.h"
 #include "jelszo2.h"
+#include "konyvtar.h"
 #include "konyvtaros.h"
 #include "main_database.h"
+#include "olvstatus.h"
 
 #include <QDir>
 
@@ -54,6 +57,10 @@ void registerModules(Tfomenu& mainWindow) {
                                 [](AppContext& c) -> QWidget* { return new Tjelszo2(c); });
     mainWindow.setWindowFactory(cmd::Librarians,
                                 [](AppContext& c) -> QWidget* { return new Tkonyvtaros(c); });
+    mainWindow.setWindowFactory(cmd::LibraryData, [](AppContext& c) -> QWidget* { return new Tkonyvtar(c); });
+    mainWindow.setWindowFactory(cmd::ReaderStatuses,
+                                [](AppContext& c) -> QWidget* { return new Tolvstatus(c); });
+    mainWindow.setWindowFactory(cmd::FunctionKeys, [](AppContext& c) -> QWidget* { return new Tfbill(c); });
 }
 
 } // namespace kodrix

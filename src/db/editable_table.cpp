@@ -46,9 +46,18 @@ Params EditableTable::paramsOf(const QVariantMap& row) const {
     return p;
 }
 
-void EditableTable::insert(const QVariantMap& row) { db_.exec(insertStatement(), paramsOf(row)); }
+Params EditableTable::keyedParams(const QVariantMap& row) const {
+    Params p = paramsOf(row);
+    // The driver writes a NULL bound to a NOT NULL column as 0 instead of refusing it, so a
+    // row without its key is refused here.
+    if (!key_.isEmpty() && p.value(key_).toString().trimmed().isEmpty())
+        throw DbError(QStringLiteral("A sor nem tárolható: a kulcs (%1.%2) üres.").arg(table_, key_));
+    return p;
+}
 
-void EditableTable::modify(const QVariantMap& row) { db_.exec(modifyStatement(), paramsOf(row)); }
+void EditableTable::insert(const QVariantMap& row) { db_.exec(insertStatement(), keyedParams(row)); }
+
+void EditableTable::modify(const QVariantMap& row) { db_.exec(modifyStatement(), keyedParams(row)); }
 
 void EditableTable::remove(const QVariant& oldKey) {
     db_.exec(deleteStatement(), {{QStringLiteral("old_") + key_, oldKey}});

@@ -28,6 +28,7 @@ public:
 
 private:
     Params paramsOf(const QVariantMap& row) const;
+    Params keyedParams(const QVariantMap& row) const;
     Database& db_;
     QString table_;
     QString key_;

@@ -18,19 +18,8 @@ void insertRows(Database& db, const QString& table, const QStringList& columns,
 }
 
 void loadReferenceLists(Database& db) {
-    // Reader categories: "Regisztrált tag" is the one circulation treats specially (no own
-    // barcode, no lending); the others are the usual ones of a school or municipal library.
-    insertRows(db, QStringLiteral("olvkat"),
-               {QStringLiteral("id"), QStringLiteral("katnev"), QStringLiteral("tagdij"),
-                QStringLiteral("kolcsdok"), QStringLiteral("fkap")},
-               {
-                   {1, QStringLiteral("Diák"), 0, 5, QStringLiteral("i")},
-                   {2, QStringLiteral("Felnőtt"), 0, 5, QStringLiteral("i")},
-                   {3, QStringLiteral("Pedagógus"), 0, 10, QStringLiteral("i")},
-                   {4, QStringLiteral("Nyugdíjas"), 0, 5, QStringLiteral("i")},
-                   {5, QStringLiteral("Regisztrált tag"), 0, 0, QStringLiteral("n")},
-               });
-    // Departments: the two that the issue loans of the periodicals tell apart.
+    // Departments: no window edits this list; the issue loans of the periodicals tell these
+    // two apart. Reader categories and the other lists are the library's own to fill.
     insertRows(db, QStringLiteral("reszleg"), {QStringLiteral("id"), QStringLiteral("reszleg")},
                {{1, QStringLiteral("Felnőtt")}, {2, QStringLiteral("Gyerek")}});
 }

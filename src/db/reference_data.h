@@ -10,7 +10,7 @@ namespace kodrix::db {
 void insertRows(Database& db, const QString& table, const QStringList& columns,
                 const QList<QVariantList>& rows);
 
-// The lists a new library starts with: reader categories and departments.
+// The lists a new library starts with.
 void loadReferenceLists(Database& db);
 
 } // namespace kodrix::db

@@ -17,7 +17,7 @@ namespace {
 #define KVT "varchar(40)"   // a librarian's name as stamped into rows
 #define PRICE "numeric(15,2)"
 #define PNEM "varchar(10)"
-#define FLAG "char(1)"
+#define FLAG "varchar(1)"
 
 const std::vector<TableDef> kTables = {
     // Catalogue

@@ -55,6 +55,8 @@ Tkonyvtaros::Tkonyvtaros(AppContext& context, QWidget* parent)
         ++r;
     }
 
+    fields->setRowStretch(r, 1);
+
     auto* rightsBox = new QGroupBox(this);
     rightsBox->setAccessibleName(QStringLiteral("Jogosultság a következő menüpontokhoz"));
     auto* rightsLayout = new QVBoxLayout(rightsBox);

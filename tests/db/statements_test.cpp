@@ -88,6 +88,9 @@ TEST_F(StatementsTest, EditableTableInsertsModifiesByCurrentKeyAndDeletesByKeyAs
               QStringLiteral("Kölcsönző"));
     lhely.remove(1);
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from lhely")).toInt(), 1);
+    // A row without its key is refused, never stored under key 0.
+    EXPECT_THROW(lhely.insert({{QStringLiteral("lhely"), QStringLiteral("Kulcs nélkül")}}), DbError);
+    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from lhely")).toInt(), 1);
 }
 
 TEST_F(StatementsTest, RejectedStatementsCarryTheDriversText) {
