@@ -4,6 +4,7 @@
 #include "fomenu.h"
 #include "fbill.h"
 #include "jelszo1.h"
+#include "kat_kv.h"
 #include "jelszo2.h"
 #include "konyvtar.h"
 #include "konyvtaros.h"
@@ -61,6 +62,9 @@ void registerModules(Tfomenu& mainWindow) {
     mainWindow.setWindowFactory(cmd::ReaderStatuses,
                                 [](AppContext& c) -> QWidget* { return new Tolvstatus(c); });
     mainWindow.setWindowFactory(cmd::FunctionKeys, [](AppContext& c) -> QWidget* { return new Tfbill(c); });
+    for (const QString& id : {cmd::CatBook, cmd::CatAv, cmd::CatMultimedia, cmd::CatThesis, cmd::CatEbook,
+                              cmd::CatPeriodical})
+        mainWindow.setWindowFactory(id, [](AppContext& c) -> QWidget* { return new Tkatkv(c); });
 }
 
 } // namespace kodrix

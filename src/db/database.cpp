@@ -72,6 +72,9 @@ QSqlQuery run(const QSqlDatabase& handle, const QString& sql, const Params& para
 }
 
 QVariant decoded(const QVariant& v) {
+    // A NULL arrives as a typed null (an int null reads as "0" through toString()): make it
+    // plainly missing.
+    if (v.isNull()) return QVariant();
     if (v.typeId() == QMetaType::QByteArray) return QString::fromUtf8(v.toByteArray());
     return v;
 }

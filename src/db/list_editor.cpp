@@ -12,9 +12,14 @@ ListEditor::ListEditor(Database& db, const QString& table, const QList<ListColum
     key_ = def ? QString::fromLatin1(def->key) : QStringLiteral("id");
 }
 
+void ListEditor::setSelect(const QString& selectSql, const Params& params) {
+    selectSql_ = selectSql;
+    selectParams_ = params;
+}
+
 void ListEditor::load() {
     rows_.clear();
-    for (const Row& r : db_.select(selectSql_)) {
+    for (const Row& r : db_.select(selectSql_, selectParams_)) {
         Entry e;
         for (int i = 0; i < r.count(); ++i) e.values.insert(r.columns().at(i).toLower(), r.value(i));
         e.storedKey = e.values.value(key_);
@@ -46,6 +51,7 @@ int ListEditor::append(const QVariant& key) {
     Entry e;
     e.isNew = true;
     e.dirty = true;
+    for (auto it = defaults_.cbegin(); it != defaults_.cend(); ++it) e.values.insert(it.key().toLower(), it.value());
     if (key.isValid()) e.values.insert(key_, key);
     rows_.push_back(std::move(e));
     return rowCount() - 1;

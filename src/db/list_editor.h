@@ -26,6 +26,10 @@ public:
                const QString& selectSql);
 
     void load();
+    // A list of some rows only: the statement's values are bound.
+    void setSelect(const QString& selectSql, const Params& params);
+    // Values every appended row starts with (the record a row belongs to...).
+    void setDefaults(const QVariantMap& defaults) { defaults_ = defaults; }
     int rowCount() const { return int(rows_.size()); }
     const QList<ListColumn>& columns() const { return columns_; }
     const QString& keyColumn() const { return key_; }
@@ -64,6 +68,8 @@ private:
     QString key_;
     QList<ListColumn> columns_;
     QString selectSql_;
+    Params selectParams_;
+    QVariantMap defaults_;
     std::vector<Entry> rows_;
 };
 

@@ -38,8 +38,8 @@ const std::vector<TableDef> kTables = {
      ", megj " T(500) ", nemz boolean, filename " T(250) ", doktipus " DOKT ", kat " T(30)
      ", telepules " T(60) ", kvtaros1 " KVT ", rdatum date, kvtaros2 " KVT ", mdatum date"},
     {"kszerzo", "sorszam",
-     "sorszam integer not null, doktipus " DOKT ", id integer, szerzo " T(100)},
-    {"kcim", "sorszam", "sorszam integer not null, doktipus " DOKT ", id integer, cim " T(100)},
+     "sorszam integer not null, doktipus " DOKT ", id integer, szerzo " T(200)},
+    {"kcim", "sorszam", "sorszam integer not null, doktipus " DOKT ", id integer, cim " T(250)},
     {"kv_an", "id",
      "id integer not null, konyvid integer, doktipus " DOKT ", szerzo " T(200) ", fc " T(250)
      ", ac " T(250) ", pc " T(250) ", pac " T(250) ", szerad " T(250) ", sc " T(200)

@@ -59,6 +59,11 @@ TEST_F(StatementsTest, ColumnsAndAggregatesAreReadByNameInAnyCase) {
     EXPECT_EQ(row->text(QStringLiteral("NEV")), QStringLiteral("Kiss Anna"));
     EXPECT_TRUE(row->toBool(QStringLiteral("kat")));
     EXPECT_TRUE(row->isNull(QStringLiteral("email")));
+    // A missing number reads as missing, not as 0.
+    db.exec(QStringLiteral("insert into kpld (sorszam) values (1)"));
+    const auto copy = db.selectFirst(QStringLiteral("select lszam2 from kpld"));
+    EXPECT_TRUE(copy->isNull(QStringLiteral("lszam2")));
+    EXPECT_EQ(copy->text(QStringLiteral("lszam2")), QString());
     const auto agg = db.selectFirst(QStringLiteral("select max(id), count(*) from kvtaros"));
     EXPECT_EQ(agg->toInt(QStringLiteral("max")), 7);
     EXPECT_EQ(agg->value(QStringLiteral("count")).toLongLong(), 1);
