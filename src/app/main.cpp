@@ -5,6 +5,7 @@
 #include "instance_marker.h"
 #include "options.h"
 #include "startup.h"
+#include "termination.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -15,6 +16,7 @@
 using namespace kodrix;
 
 int main(int argc, char** argv) {
+    blockTerminationSignals();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     const Options options = parseOptions(arguments);
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    quitOnTerminationSignals();
     QApplication::setApplicationName(QStringLiteral("kodrix"));
     QApplication::setApplicationVersion(QStringLiteral(KODRIX_VERSION));
     QApplication::setApplicationDisplayName(Tfomenu::kApplicationTitle);

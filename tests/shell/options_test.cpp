@@ -1,6 +1,7 @@
 // The command line of kodrix.
 #include "options.h"
 
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace kodrix;
@@ -37,4 +38,32 @@ TEST(Options, ReadsEveryOptionAndRefusesUnknownOnes) {
         EXPECT_EQ(r.outcome, c.outcome) << c.args.join(' ').toStdString();
         EXPECT_TRUE(r.text.contains(QString::fromUtf8(c.mustContain))) << r.text.toStdString();
     }
+}
+
+// The program itself: started on a fresh data folder, it creates its database, and a
+// termination signal ends it in order.
+#include "test_database.h"
+
+#include <QFile>
+#include <QProcess>
+#include <csignal>
+
+TEST(Program, StartsOnAFreshDataFolderAndEndsOnTermination) {
+    const QString data = kodrix::test::scratchDir() + QStringLiteral("/program-data");
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("FIREBIRD_LOCK"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(KODRIX_BIN), {QStringLiteral("--data-dir"), data, QStringLiteral("--work-dir"), data});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // The database is created, then opened; give it time to come up.
+    for (int i = 0; i < 100 && !QFile::exists(data + QStringLiteral("/KODRIXFB3.FDB")); ++i) QThread::msleep(100);
+    QThread::msleep(1500);
+    ASSERT_EQ(program.state(), QProcess::Running) << program.readAllStandardError().toStdString();
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(15000)) << "the program did not end on SIGTERM";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/KODRIXFB3.FDB")));
 }
