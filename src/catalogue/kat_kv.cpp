@@ -476,6 +476,12 @@ QWidget* Tkatkv::buildCopiesPage() {
     layout->addLayout(indexRow, 1);
     layout->addLayout(codeRow);
 
+    // The page scrolls inside the window, as the description page does.
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    scroll->setFrameShape(QFrame::NoFrame);
+
     connect(prior, &QPushButton::clicked, this, &Tkatkv::previousCopy);
     connect(following, &QPushButton::clicked, this, &Tkatkv::nextCopy);
     connect(commands_.value("copy.new"), &QPushButton::clicked, this, &Tkatkv::newCopy);
@@ -489,7 +495,7 @@ QWidget* Tkatkv::buildCopiesPage() {
     connect(accessCode_, &QLineEdit::returnPressed, this, &Tkatkv::unlockRecordDelete);
     connect(deleteRecordButton, &QPushButton::clicked, this, &Tkatkv::deleteRecord);
     connect(static_cast<QComboBox*>(copyFields_.value("lhely")), &QComboBox::activated, this, &Tkatkv::leaveLocation);
-    return page;
+    return scroll;
 }
 
 QWidget* Tkatkv::buildPlaceholderPage(const QStringList& captions) {
