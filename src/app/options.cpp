@@ -30,7 +30,9 @@ Options parseOptions(const QStringList& arguments) {
     const QCommandLineOption password(QStringLiteral("password"),
                                       QStringLiteral("Jelszó az adatbázishoz."),
                                       QStringLiteral("PASSWORD"));
-    parser.addOptions({help, version, dataDir, workDir, database, user, password});
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Új adatbázis egy bemutató könyvtárral (üres adatmappában)."));
+    parser.addOptions({help, version, dataDir, workDir, database, user, password, demo});
 
     // Qt's usage line names the running file; ours names the program.
     QString usage = parser.helpText().section(QLatin1Char('\n'), 1);
@@ -69,6 +71,7 @@ Options parseOptions(const QStringList& arguments) {
     o.database = parser.value(database);
     if (parser.isSet(user)) o.user = parser.value(user);
     if (parser.isSet(password)) o.password = parser.value(password);
+    o.demo = parser.isSet(demo);
     return o;
 }
 

@@ -12,6 +12,7 @@ struct Options {
     QString database;  // empty: the main database of the data folder
     QString user = QStringLiteral("SYSDBA");
     QString password = QStringLiteral("plumtreex");
+    bool demo = false;  // create the main database filled with a sample library
 
     enum class Outcome { Run, Help, Version, Error };
     Outcome outcome = Outcome::Run;

@@ -5,13 +5,16 @@
 #include "fbill.h"
 #include "jelszo1.h"
 #include "kat_kv.h"
+#include "kereskv.h"
 #include "jelszo2.h"
 #include "konyvtar.h"
 #include "konyvtaros.h"
 #include "main_database.h"
 #include "olvstatus.h"
+#include "sample_library.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace kodrix {
 
@@ -35,9 +38,16 @@ bool openDatabase(db::Database& db, const Options& options, const Folders& folde
     spec.user = options.user;
     spec.password = options.password;
     if (!spec.isServer()) spec.database = QDir(spec.database).absolutePath();
+    if (options.demo && (!options.database.isEmpty() || QFileInfo::exists(spec.database))) {
+        dialogs.error(QStringLiteral("A bemutató könyvtár csak új adatbázisba kerülhet, de ez már létezik:\n%1\n\n"
+                                     "Adjon meg egy üres adatmappát (--data-dir).")
+                          .arg(spec.database));
+        return false;
+    }
     try {
         // Only the main database of the data folder is created by the program itself.
-        db::openMainDatabase(db, spec, options.database.isEmpty());
+        const bool created = db::openMainDatabase(db, spec, options.database.isEmpty());
+        if (created && options.demo) SampleLibrary().fill(db);
         return true;
     } catch (const db::DbError& e) {
         if (db::isDatabaseInUse(e))
@@ -62,6 +72,7 @@ void registerModules(Tfomenu& mainWindow) {
     mainWindow.setWindowFactory(cmd::ReaderStatuses,
                                 [](AppContext& c) -> QWidget* { return new Tolvstatus(c); });
     mainWindow.setWindowFactory(cmd::FunctionKeys, [](AppContext& c) -> QWidget* { return new Tfbill(c); });
+    mainWindow.setWindowFactory(cmd::SearchCatalogue, [](AppContext& c) -> QWidget* { return new Tkereskv(c); });
     for (const QString& id : {cmd::CatBook, cmd::CatAv, cmd::CatMultimedia, cmd::CatThesis, cmd::CatEbook,
                               cmd::CatPeriodical})
         mainWindow.setWindowFactory(id, [](AppContext& c) -> QWidget* { return new Tkatkv(c); });

@@ -238,6 +238,22 @@ void Database::rollback() {
     handle().rollback();
 }
 
+struct Statement::Impl {
+    QSqlQuery query;
+};
+
+Statement::Statement(Database& db, const QString& sql) : impl_(std::make_unique<Impl>(Impl{QSqlQuery(db.handle())})) {
+    if (!impl_->query.prepare(sql)) throw DbError(errorText(impl_->query.lastError()));
+}
+
+Statement::~Statement() = default;
+
+void Statement::exec(const Params& params) {
+    for (auto it = params.cbegin(); it != params.cend(); ++it)
+        impl_->query.bindValue(QLatin1Char(':') + it.key(), it.value());
+    if (!impl_->query.exec()) throw DbError(errorText(impl_->query.lastError()));
+}
+
 Transaction::Transaction(Database& db) : db_(db) { db_.begin(); }
 
 Transaction::~Transaction() {

@@ -110,6 +110,20 @@ private:
     bool rollbackOnly_ = false;
 };
 
+// A statement prepared once and run many times with different values (bulk loading).
+class Statement {
+public:
+    Statement(Database& db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    void exec(const Params& params);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
 // One command, one transaction: what the command writes is committed together when it
 // calls commit(), and rolled back when it leaves early by an exception.
 class Transaction {

@@ -59,7 +59,9 @@ void createTables(Database& db) {
         const QString expr = QString::fromLatin1(ix.expression);
         const QString table = QString::fromLatin1(ix.table);
         const QString indexName = QStringLiteral("ix_%1_%2").arg(table).arg(++n);
-        if (expr.contains(QLatin1Char('(')))
+        if (expr.startsWith(QLatin1String("desc ")))
+            db.exec(QStringLiteral("create descending index %1 on %2 (%3)").arg(indexName, table, expr.mid(5)));
+        else if (expr.contains(QLatin1Char('(')))
             db.exec(QStringLiteral("create index %1 on %2 computed by (%3)").arg(indexName, table, expr));
         else
             db.exec(QStringLiteral("create index %1 on %2 (%3)").arg(indexName, table, expr));

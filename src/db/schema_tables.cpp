@@ -233,6 +233,7 @@ const std::vector<IndexDef> kIndexes = {
     {"kpld", "id"},
     {"kpld", "vonalkod"},
     {"kpld", "lszam"},
+    {"kpld", "desc lszam"},
     {"kpld", "lhely"},
     {"kpld", "doktipus"},
     {"kpld", "gynyt"},
