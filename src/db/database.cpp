@@ -57,6 +57,13 @@ void requireIdentifier(const QString& name) {
         throw DbError(QStringLiteral("Érvénytelen azonosító: %1").arg(name));
 }
 
+// A text value is bound as text even when it is empty: the driver would write a null QString
+// as NULL, and "like '%'" then no longer finds the row. NULL is bound as QVariant().
+QVariant bindable(const QVariant& v) {
+    if (v.typeId() == QMetaType::QString && v.toString().isNull()) return QString(QLatin1String(""));
+    return v;
+}
+
 QSqlQuery run(const QSqlDatabase& handle, const QString& sql, const Params& params) {
     QSqlQuery q(handle);
     q.setForwardOnly(true);
@@ -66,7 +73,7 @@ QSqlQuery run(const QSqlDatabase& handle, const QString& sql, const Params& para
     }
     if (!q.prepare(sql)) throw DbError(errorText(q.lastError()));
     for (auto it = params.cbegin(); it != params.cend(); ++it)
-        q.bindValue(QLatin1Char(':') + it.key(), it.value());
+        q.bindValue(QLatin1Char(':') + it.key(), bindable(it.value()));
     if (!q.exec()) throw DbError(errorText(q.lastError()));
     return q;
 }
@@ -250,7 +257,7 @@ Statement::~Statement() = default;
 
 void Statement::exec(const Params& params) {
     for (auto it = params.cbegin(); it != params.cend(); ++it)
-        impl_->query.bindValue(QLatin1Char(':') + it.key(), it.value());
+        impl_->query.bindValue(QLatin1Char(':') + it.key(), bindable(it.value()));
     if (!impl_->query.exec()) throw DbError(errorText(impl_->query.lastError()));
 }
 

@@ -201,7 +201,10 @@ CatalogueSearch::Result CatalogueSearch::run(const Request& r) {
     }
     case Publication: return simple(QStringLiteral("kiadas"), {"kiadas", "szerzo", "fc"});
     case Year: {
-        QString sql = QStringLiteral("Select %1 from konyv where ").arg(standardColumns("kiadas"));
+        // The year search reads records only: the copy's volume number has no source here.
+        QString sql = QStringLiteral("Select %1 from konyv where ")
+                          .arg(standardColumns("kiadas").replace(QStringLiteral("kotszam"),
+                                                                 QStringLiteral("cast(null as varchar(30)) as kotszam")));
         p.insert(QStringLiteral("y"), r.text);
         if (withSecond) {
             sql += QStringLiteral("kiadev>=:y and kiadev <=:y2");

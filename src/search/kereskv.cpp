@@ -229,7 +229,7 @@ void Tkereskv::search() {
             captions[6] = QStringLiteral("Előadó");
             hidden = {7};
         } else {
-            captions = standardCaptions(types_->currentText() == QLatin1String("Hangzó"));
+            captions = standardCaptions(types_->currentText() == QStringLiteral("Hangzó"));
         }
         showResult(std::move(result), captions, hidden);
         // Counted as a librarian's search only while one is logged in.
