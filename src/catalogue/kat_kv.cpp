@@ -78,6 +78,12 @@ QString stamp(const Record& r, const char* who, const char* when) {
     return (name + QLatin1Char(' ') + date).trimmed();
 }
 
+QLineEdit* lineEdit(QWidget* parent, int maxLength) {
+    auto* l = new QLineEdit(parent);
+    l->setMaxLength(maxLength);
+    return l;
+}
+
 QPushButton* makeButton(const QString& caption, QWidget* parent, QHash<QString, QPushButton*>& all,
                         const QString& name = QString()) {
     auto* b = new QPushButton(caption, parent);
@@ -176,11 +182,7 @@ QWidget* Tkatkv::buildDescriptionPage() {
         ++row;
         return field;
     };
-    const auto line = [&](int maxLength) {
-        auto* l = new QLineEdit(page);
-        l->setMaxLength(maxLength);
-        return l;
-    };
+    const auto line = [&](int maxLength) { return lineEdit(page, maxLength); };
     const auto memo = [&]() {
         auto* m = new QPlainTextEdit(page);
         m->setTabChangesFocus(true);
@@ -364,11 +366,7 @@ QWidget* Tkatkv::buildCopiesPage() {
         ++row;
         return field;
     };
-    const auto line = [&](int maxLength) {
-        auto* l = new QLineEdit(page);
-        l->setMaxLength(maxLength);
-        return l;
-    };
+    const auto line = [&](int maxLength) { return lineEdit(page, maxLength); };
     const auto choice = [&](const QStringList& items, bool editable) {
         auto* c = new QComboBox(page);
         c->setEditable(editable);

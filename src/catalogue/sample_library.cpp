@@ -4,6 +4,7 @@
 #include "password_scramble.h"
 
 #include <QDate>
+#include <cmath>
 #include <random>
 
 namespace kodrix {
@@ -52,7 +53,7 @@ struct Random {
     // Skewed: the first items of a list come far more often (a few very common surnames).
     int skewed(int n) {
         const double u = std::uniform_real_distribution<double>(0, 1)(engine);
-        return std::min(n - 1, int(n * u * u * u));
+        return std::min(n - 1, int(n * std::pow(u, 1.4)));
     }
     const QString& pick(const QStringList& l) { return l.at(below(int(l.size()))); }
 };
@@ -114,8 +115,8 @@ void SampleLibrary::fill(db::Database& db) const {
 
     db::Statement record(db, QStringLiteral(
         "insert into konyv (id,doktipus,szakj,raktj,irmufaj,szerzo,szemtest,fc,ac,szerad,kiadas,kiadev,nyomda,ter,sc1,"
-        "isbn,ar,pnem,eto,tft,tszo,nyelv,kvtaros1,rdatum) values (:id,:doktipus,:szakj,:raktj,:irmufaj,:szerzo,'s',:fc,"
-        ":ac,:szerad,:kiadas,:kiadev,:nyomda,:ter,:sc1,:isbn,:ar,'Ft',:eto,:tft,:tszo,:nyelv,'Minta Mária',:rdatum)"));
+        "isbn,ar,pnem,eto,tft,tszo,nyelv,mt,tartmeg,kvtaros1,rdatum) values (:id,:doktipus,:szakj,:raktj,:irmufaj,:szerzo,'s',:fc,"
+        ":ac,:szerad,:kiadas,:kiadev,:nyomda,:ter,:sc1,:isbn,:ar,'Ft',:eto,:tft,:tszo,:nyelv,:mt,:tartmeg,'Minta Mária',:rdatum)"));
     db::Statement copy(db, QStringLiteral(
         "insert into kpld (sorszam,id,vonalkod,lbetu,lszam,lhely,statusz,beszmod,beszdatum,tulaj,doktipus,kat,"
         "kvtaros1,rdatum) values (:sorszam,:id,:vonalkod,:lbetu,:lszam,:lhely,:statusz,'Vétel',:beszdatum,:tulaj,"
@@ -129,11 +130,13 @@ void SampleLibrary::fill(db::Database& db) const {
     for (int id = 1; id <= records; ++id) {
         const QString type = documentType(rnd);
         const QString szerzo = rnd.chance(0.93) ? personName(rnd) : QString();
-        const QString tft = rnd.chance(0.25) ? (rnd.chance(0.5) ? personName(rnd) : personName(rnd) + QStringLiteral(". - ") + personName(rnd))
+        const QString tft = rnd.chance(0.5) ? (rnd.chance(0.5) ? personName(rnd) : personName(rnd) + QStringLiteral(". - ") + personName(rnd))
                                              : QString();
         const QString fc = titleText(rnd, 1 + rnd.below(4));
-        const QString ac = rnd.chance(0.35) ? titleText(rnd, 2 + rnd.below(3)).toLower() : QString();
-        const QString sc1 = rnd.chance(0.1) ? titleText(rnd, 2) : QString();
+        const QString ac = rnd.chance(0.6) ? titleText(rnd, 2 + rnd.below(3)).toLower() : QString();
+        const QString sc1 = rnd.chance(0.25) ? titleText(rnd, 2) : QString();
+        const QString tartmeg = rnd.chance(0.2) ? titleText(rnd, 2) + QLatin1Char('#') + titleText(rnd, 3) : QString();
+        const QString mt = rnd.chance(0.1) ? personName(rnd) : QString();
         const QString subject = type == QLatin1String("Hangzó") && rnd.chance(0.5) ? QStringLiteral("Hangoskönyv")
                                                                                       : rnd.pick(kSubjects);
         const QString place = rnd.pick(kPlaces);
@@ -148,12 +151,12 @@ void SampleLibrary::fill(db::Database& db) const {
             {"ter", QString::number(40 + rnd.below(600)) + QStringLiteral(" p. ; 20 cm")}, {"sc1", sc1},
             {"isbn", QStringLiteral("963-%1-%2-%3").arg(rnd.below(90) + 10).arg(rnd.below(9000) + 1000).arg(rnd.below(10))},
             {"ar", 500 + rnd.below(60) * 100}, {"eto", QStringLiteral("894.511-%1").arg(rnd.below(9) + 1)},
-            {"tft", tft}, {"tszo", subject}, {"nyelv", rnd.pick(kLanguages)},
+            {"tft", tft}, {"tszo", subject}, {"nyelv", rnd.pick(kLanguages)}, {"mt", mt}, {"tartmeg", tartmeg},
             {"rdatum", base.addDays(-rnd.below(3650))}};
         record.exec(r);
-        for (const QString& a : authorEntries({szerzo, tft, QString(), QString()}))
+        for (const QString& a : authorEntries({szerzo, tft, mt, QString()}))
             author.exec({{"s", ++authorKey}, {"t", type}, {"id", id}, {"v", a}});
-        for (const QString& t : titleEntries({fc, ac, QString(), QString(), sc1, QString(), QString(), QString()}))
+        for (const QString& t : titleEntries({fc, ac, QString(), QString(), sc1, QString(), tartmeg, QString()}))
             title.exec({{"s", ++titleKey}, {"t", type}, {"id", id}, {"v", t}});
         const int copies = rnd.chance(0.55) ? 1 : (rnd.chance(0.8) ? 2 : 3);
         for (int c = 0; c < copies; ++c) {

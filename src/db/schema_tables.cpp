@@ -3,7 +3,8 @@
 // Widths are in characters. The database is UTF8, which reserves four bytes per declared
 // character in every sort record, so text columns are as wide as the values the windows write
 // and no wider. Free text that can grow long (notes, contents, multi-valued added entries) is
-// BLOB text: it costs nothing in sorts and LIKE still works on it.
+// BLOB text: it costs nothing in sorts and LIKE still works on it. Columns that the catalogue
+// search returns for every hit (kotet, mt) stay VARCHAR: each BLOB is a read of its own.
 #include "schema_tables.h"
 
 namespace kodrix::db {
@@ -27,8 +28,8 @@ const std::vector<TableDef> kTables = {
      ", pc " T(250) ", pac " T(250) ", szerad " T(250) ", kiadjel " T(100) ", kiadas " T(200)
      ", kiadev " T(20) ", nyomda " T(150) ", ter " T(150) ", sc1 " T(200) ", issn " T(40)
      ", sc2 " T(200) ", sorszam " T(30) ", megj " MEMO ", tartmeg " MEMO ", isbn " T(60)
-     ", kotes " T(60) ", ar " PRICE ", pnem " PNEM ", tmt " T(500) ", kotet " MEMO
-     ", eto " T(200) ", tft " MEMO ", tszo " T(500) ", nyelv " T(40) ", mt " MEMO
+     ", kotes " T(60) ", ar " PRICE ", pnem " PNEM ", tmt " T(500) ", kotet " T(500)
+     ", eto " T(200) ", tft " MEMO ", tszo " T(500) ", nyelv " T(40) ", mt " T(1000)
      ", utalo " MEMO ", kvtaros1 " KVT ", rdatum date, kvtaros2 " KVT ", mdatum date"},
     {"kpld", "sorszam",
      "sorszam integer not null, id integer, vonalkod " T(30) ", lbetu " T(6) ", lszam integer"
@@ -228,6 +229,7 @@ const std::vector<IndexDef> kIndexes = {
     {"konyv", "lower(isbn)"},
     {"konyv", "lower(issn)"},
     {"konyv", "eto"},
+    {"konyv", "lower(nyelv)"},
     {"konyv", "kiadev"},
     {"konyv", "irmufaj"},
     {"kpld", "id"},

@@ -13,7 +13,7 @@ struct TableDef {
     const char* columns;
 };
 
-// An index on one column or on one expression of a table.
+// An index on one column or on one expression of a table; "desc col" makes a descending one.
 struct IndexDef {
     const char* table;
     const char* expression;

@@ -35,12 +35,15 @@ QString literalPrefix(const QString& pattern) {
 
 // "lower(col) like :p", led by "lower(col) starting with :p_start" when the pattern begins with
 // literal text: the same rows, found through the lower(...) index instead of a full scan.
-QString lowerLike(const QString& column, const QString& param, const QString& pattern, db::Params& params) {
+// A second term gets no lead of its own, so that the main term's index drives the search.
+QString lowerLike(const QString& column, const QString& param, const QString& pattern, db::Params& params,
+                  bool lead = true, bool lowered = true) {
     params.insert(param, pattern);
+    const QString expr = lowered ? QStringLiteral("lower(%1)").arg(column) : column;
     const QString start = literalPrefix(pattern);
-    if (start.isEmpty()) return QStringLiteral("lower(%1) like :%2").arg(column, param);
+    if (start.isEmpty() || !lead) return QStringLiteral("%1 like :%2").arg(expr, param);
     params.insert(param + QStringLiteral("_start"), start);
-    return QStringLiteral("lower(%1) starting with :%2_start and lower(%1) like :%2").arg(column, param);
+    return QStringLiteral("%1 starting with :%2_start and %1 like :%2").arg(expr, param);
 }
 
 int nameIndex(const QStringList& columns, const QString& name) {
@@ -148,11 +151,16 @@ CatalogueSearch::Result CatalogueSearch::run(const Request& r) {
         }
         return sql + QStringLiteral(" and konyv.id=kpld.id");
     };
+    // Modes whose condition is on the record: "+0" keeps the optimizer from walking every copy
+    // and looking its record up; it reads the records and then their copies (same rows).
+    const auto recordFirst = [](QString sql) {
+        return sql.replace(QStringLiteral("konyv.id=kpld.id"), QStringLiteral("konyv.id+0=kpld.id"));
+    };
     const auto simple = [&](const QString& column, const QStringList& order) {
         const QString sql = QStringLiteral("Select %1 from konyv, kpld where %2").arg(standardColumns(column),
                                                                                        lowerLike(column, QStringLiteral("q"), q, p)) +
                             typeAndPlace(true, true);
-        return query(sql, p, order);
+        return query(recordFirst(sql), p, order);
     };
 
     switch (r.mode) {
@@ -161,9 +169,12 @@ CatalogueSearch::Result CatalogueSearch::run(const Request& r) {
                                      "konyv.doktipus,konyv.id,kpld.lhely from konyv, kszerzo, kpld where ") +
                       lowerLike(QStringLiteral("kszerzo.szerzo"), QStringLiteral("q"), q, p) +
                       QStringLiteral(" and konyv.id=kszerzo.id");
-        if (withSecond) sql += QStringLiteral(" and ") + lowerLike(QStringLiteral("fc"), QStringLiteral("c"), c, p);
+        if (withSecond) sql += QStringLiteral(" and ") + lowerLike(QStringLiteral("fc"), QStringLiteral("c"), c, p, false);
         sql += typeAndPlace(true, false);
-        return query(sql, p, {"kszerzo.szerzo", "fc", "kiadas"});
+        // Matching anywhere reads the whole author index: "+0" keeps the optimizer from
+        // reading it once per record instead.
+        if (literalPrefix(q).isEmpty()) sql.replace(QStringLiteral("konyv.id=kszerzo.id"), QStringLiteral("konyv.id=kszerzo.id+0"));
+        return query(recordFirst(sql), p, {"kszerzo.szerzo", "fc", "kiadas"});
     }
     case Title: {
         QString sql;
@@ -171,14 +182,15 @@ CatalogueSearch::Result CatalogueSearch::run(const Request& r) {
             sql = QStringLiteral("Select szakj,raktj,konyv.szerzo,kcim.cim,fc,kotszam,kiadev,konyv.sorszam,konyv.kiadas,"
                                  "konyv.doktipus,konyv.id from konyv, kcim, kpld, kszerzo where ") +
                   lowerLike(QStringLiteral("kcim.cim"), QStringLiteral("q"), q, p) + QStringLiteral(" and ") +
-                  lowerLike(QStringLiteral("kszerzo.szerzo"), QStringLiteral("c"), c, p) +
+                  lowerLike(QStringLiteral("kszerzo.szerzo"), QStringLiteral("c"), c, p, false) +
                   QStringLiteral(" and konyv.id=kszerzo.id");
         else
             sql = QStringLiteral("Select szakj,raktj,konyv.szerzo,kcim.cim,kotszam,kotet,kiadev,konyv.sorszam,konyv.kiadas,"
                                  "konyv.doktipus,konyv.id from konyv, kcim, kpld where ") +
                   lowerLike(QStringLiteral("kcim.cim"), QStringLiteral("q"), q, p);
         sql += QStringLiteral(" and konyv.id=kcim.id") + typeAndPlace(true, true);
-        return query(sql, p, {"kcim.cim", "szerzo", "kiadas"});
+        if (literalPrefix(q).isEmpty()) sql.replace(QStringLiteral("konyv.id=kcim.id"), QStringLiteral("konyv.id=kcim.id+0"));
+        return query(recordFirst(sql), p, {"kcim.cim", "szerzo", "kiadas"});
     }
     case Subject: {
         QString sql = QStringLiteral("Select %1 from konyv, kpld where lower(tszo) like :q").arg(standardColumns("tszo"));
@@ -187,7 +199,7 @@ CatalogueSearch::Result CatalogueSearch::run(const Request& r) {
             sql += QStringLiteral(" and lower(tszo) like :c");
             p.insert(QStringLiteral("c"), QLatin1Char('%') + huLower(r.second).trimmed() + QLatin1Char('%'));
         }
-        Result result = query(sql + typeAndPlace(true, true), p, {"tszo", "szerzo", "fc"});
+        Result result = query(recordFirst(sql + typeAndPlace(true, true)), p, {"tszo", "szerzo", "fc"});
         if (!result.rows.empty()) return result;
         // A non-preferred term finds the records of its preferred heading.
         const auto heading = db_.selectFirst(QStringLiteral("Select * from targyszo where lower(szinonima)=:s;"),
@@ -197,7 +209,7 @@ CatalogueSearch::Result CatalogueSearch::run(const Request& r) {
         p = again;
         p.insert(QStringLiteral("q"), (QLatin1Char('%') + huLower(heading->text(QStringLiteral("targyszo"))) + QLatin1Char('%')).left(32));
         sql = QStringLiteral("Select %1 from konyv, kpld where lower(tszo) like :q").arg(standardColumns("tszo"));
-        return query(sql + typeAndPlace(true, true), p, {"tszo", "szerzo", "fc"});
+        return query(recordFirst(sql + typeAndPlace(true, true)), p, {"tszo", "szerzo", "fc"});
     }
     case Publication: return simple(QStringLiteral("kiadas"), {"kiadas", "szerzo", "fc"});
     case Year: {
@@ -216,10 +228,10 @@ CatalogueSearch::Result CatalogueSearch::run(const Request& r) {
     }
     case Printer: return simple(QStringLiteral("nyomda"), {"nyomda", "szerzo", "fc"});
     case Udc: {
-        p.insert(QStringLiteral("q"), q);
-        const QString sql = QStringLiteral("Select %1 from konyv, kpld where eto like :q").arg(standardColumns("eto")) +
+        const QString sql = QStringLiteral("Select %1 from konyv, kpld where %2")
+                                .arg(standardColumns("eto"), lowerLike(QStringLiteral("eto"), QStringLiteral("q"), q, p, true, false)) +
                             typeAndPlace(!r.location.isEmpty(), true);
-        return query(sql, p, {"eto"});
+        return query(recordFirst(sql), p, {"eto"});
     }
     case Isbn: return simple(QStringLiteral("isbn"), {});
     case Issn: return simple(QStringLiteral("issn"), {});
@@ -242,12 +254,14 @@ CatalogueSearch::Result CatalogueSearch::run(const Request& r) {
     }
     case Genre:
         p.insert(QStringLiteral("g"), r.text);
-        return query(QStringLiteral("Select konyv.szakj,konyv.raktj,konyv.szerzo,konyv.fc,kotszam,kotet,kiadev,konyv.sorszam,"
-                                    "konyv.doktipus,konyv.id,irmufaj from konyv, kpld where irmufaj=:g and konyv.id=kpld.id"),
+        return query(recordFirst(QStringLiteral("Select konyv.szakj,konyv.raktj,konyv.szerzo,konyv.fc,kotszam,kotet,kiadev,"
+                                                "konyv.sorszam,konyv.doktipus,konyv.id,irmufaj from konyv, kpld where "
+                                                "irmufaj=:g and konyv.id=kpld.id")),
                      p, {});
     case AudiobookList:
-        return query(QStringLiteral("Select szakj,raktj,szerzo,fc,kiadev,ter,mt,konyv.doktipus,konyv.id from konyv, kpld "
-                                    "where tszo='Hangoskönyv'") + typeAndPlace(true, false),
+        return query(recordFirst(QStringLiteral("Select szakj,raktj,szerzo,fc,kiadev,ter,mt,konyv.doktipus,konyv.id from "
+                                                "konyv, kpld where tszo='Hangoskönyv'") +
+                                 typeAndPlace(true, false)),
                      p, {"szerzo"});
     case FullList: {
         if (r.location.isEmpty()) return Result{};

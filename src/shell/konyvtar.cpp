@@ -84,25 +84,19 @@ QLineEdit* Tkonyvtar::field(const QString& column) const { return fields_.value(
 QWidget* Tkonyvtar::buildSettingsPage() {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout;
-    const struct {
-        const char* column;
-        QString caption;
-        int maxLength;
-    } rows[] = {
-        {"kvtnev", QStringLiteral("Könyvtár &neve: "), 90},
-        {"kvtkod", QStringLiteral("Könyvtár&kód:"), 11},
-        {"email", QStringLiteral("&Email cím:"), 80},
-        {"kolcsdatum", QStringLiteral("Kölcsönzési időszak &dátuma (tanév vége):"), 10},
-    };
-    for (const auto& r : rows) {
+    const auto addLine = [&](const char* column, const QString& caption, int maxLength) {
         auto* edit = new QLineEdit(page);
-        edit->setObjectName(QString::fromLatin1(r.column));
-        edit->setMaxLength(r.maxLength);
-        fields_.insert(QString::fromLatin1(r.column), edit);
-        auto* label = new QLabel(r.caption, page);
+        edit->setObjectName(QString::fromLatin1(column));
+        edit->setMaxLength(maxLength);
+        fields_.insert(QString::fromLatin1(column), edit);
+        auto* label = new QLabel(caption, page);
         label->setBuddy(edit);
         form->addRow(label, edit);
-    }
+    };
+    addLine("kvtnev", QStringLiteral("Könyvtár &neve: "), 90);
+    addLine("kvtkod", QStringLiteral("Könyvtár&kód:"), 11);
+    addLine("email", QStringLiteral("&Email cím:"), 80);
+    addLine("kolcsdatum", QStringLiteral("Kölcsönzési időszak &dátuma (tanév vége):"), 10);
     fields_.value(QStringLiteral("kolcsdatum"))->setPlaceholderText(QStringLiteral("éééé.hh.nn"));
 
     auto* feeBox = new QGroupBox(QStringLiteral("Késedelmi díj számítás::"), page);
@@ -117,24 +111,9 @@ QWidget* Tkonyvtar::buildSettingsPage() {
     feeLayout->addWidget(perNotice_);
     form->addRow(feeBox);
 
-    const struct {
-        const char* column;
-        QString caption;
-        int maxLength;
-    } more[] = {
-        {"kesdij", QStringLiteral("Ö&sszege:"), 16},
-        {"pnem", QStringLiteral("&Pénznem:"), 10},
-        {"alell", QStringLiteral("Állományellenőrzés é&ve:"), 10},
-    };
-    for (const auto& r : more) {
-        auto* edit = new QLineEdit(page);
-        edit->setObjectName(QString::fromLatin1(r.column));
-        edit->setMaxLength(r.maxLength);
-        fields_.insert(QString::fromLatin1(r.column), edit);
-        auto* label = new QLabel(r.caption, page);
-        label->setBuddy(edit);
-        form->addRow(label, edit);
-    }
+    addLine("kesdij", QStringLiteral("Ö&sszege:"), 16);
+    addLine("pnem", QStringLiteral("&Pénznem:"), 10);
+    addLine("alell", QStringLiteral("Állományellenőrzés é&ve:"), 10);
 
     save_ = new QPushButton(QStringLiteral("&Mentés"), page);
     connect(save_, &QPushButton::clicked, this, &Tkonyvtar::saveSettings);
