@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "function_keys.h"
 #include "list_grid.h"
+#include "shelf_mark.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -292,8 +293,8 @@ QWidget* Tkatkv::buildDescriptionPage() {
     copySaved_->hide();
     buttons->addWidget(copySaved_);
     buttons->addStretch();
-    // These commands come with the card, shelf-mark and exchange-record modules.
-    for (const QString& c : {QStringLiteral("&Cutter"), QStringLiteral("&Nyomtat"), QStringLiteral("&Import")})
+    // These commands come with the card and exchange-record modules.
+    for (const QString& c : {QStringLiteral("&Nyomtat"), QStringLiteral("&Import")})
         commands_.value(c)->setEnabled(false);
     grid->addLayout(buttons, row++, 0, 1, 4);
     grid->setColumnStretch(1, 1);
@@ -315,6 +316,8 @@ QWidget* Tkatkv::buildDescriptionPage() {
     connect(commands_.value("&Mentés"), &QPushButton::clicked, this, &Tkatkv::saveRecord);
     connect(commands_.value("Má&sol"), &QPushButton::clicked, this, &Tkatkv::copyRecord);
     connect(arrow, &QPushButton::clicked, this, &Tkatkv::appendReference);
+    connect(commands_.value("&Cutter"), &QPushButton::clicked, this, &Tkatkv::computeShelfMark);
+    recordFields_.value("szerzo")->installEventFilter(this);
     connect(commands_.value(" Bezár"), &QPushButton::clicked, this, &QWidget::close);
 
     for (auto it = recordFields_.cbegin(); it != recordFields_.cend(); ++it) {
@@ -748,6 +751,16 @@ void Tkatkv::appendReference() {
     references->moveCursor(QTextCursor::End);
 }
 
+void Tkatkv::computeShelfMark() {
+    if (record_.isEmpty()) return;
+    guarded(ctx_.dialogs, [&] {
+        const QString title = fieldText(recordFields_.value("fc"));
+        if (const auto mark = cutterMark(ctx_.db, fieldText(recordFields_.value("szerzo")), title))
+            setFieldText(recordFields_.value("raktj"), *mark);
+        if (title.isEmpty()) recordFields_.value("fc")->setFocus();
+    });
+}
+
 void Tkatkv::scrollToTop() { descriptionScroll_->verticalScrollBar()->setValue(0); }
 
 void Tkatkv::pageChanged(int index) {
@@ -962,6 +975,10 @@ bool Tkatkv::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (watched == copyFields_.value("vonalkod")) leaveBarcode();
             if (watched == copyFields_.value("lhely")) leaveLocation();
+            // Leaving the author with no shelf mark yet computes one.
+            if (watched == recordFields_.value("szerzo") && fieldText(recordFields_.value("raktj")).isEmpty() &&
+                !fieldText(recordFields_.value("szerzo")).isEmpty())
+                computeShelfMark();
         }
     }
     if (event->type() == QEvent::MouseButtonPress && watched == copyFields_.value("alldatum"))

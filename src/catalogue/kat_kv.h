@@ -63,6 +63,7 @@ public Q_SLOTS:
     void saveRecord();
     void copyRecord();
     void appendReference();
+    void computeShelfMark();
     void newCopy();
     void saveCopy();
     void deleteCopy();

@@ -1,5 +1,6 @@
 #include "schema.h"
 
+#include "cutter_keys.h"
 #include "reference_data.h"
 #include "schema_tables.h"
 
@@ -72,6 +73,7 @@ void createTables(Database& db) {
 const std::vector<UpgradeStep> kSteps = {
     {1, "tables, keys and indexes", createTables},
     {2, "reference lists", loadReferenceLists},
+    {3, "Cutter tables", loadCutterTables},
 };
 
 } // namespace

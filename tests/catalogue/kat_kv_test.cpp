@@ -73,7 +73,7 @@ TEST_F(KatkvTest, EachCommandOpensItsVariant) {
         EXPECT_EQ(w->pages()->isTabVisible(Tkatkv::Analytic), c.analyticVisible);
         EXPECT_FALSE(w->pages()->isTabVisible(Tkatkv::ExportImport));
         EXPECT_EQ(w->pages()->count(), 6);
-        for (const char* later : {"&Cutter", "&Nyomtat", "&Import"}) EXPECT_FALSE(w->command(later)->isEnabled());
+        for (const char* later : {"&Nyomtat", "&Import"}) EXPECT_FALSE(w->command(later)->isEnabled());
     }
     Tkatkv* av = openWindows<Tkatkv>().at(1);
     EXPECT_FALSE(av->recordField("nyomda")->isEnabled());
@@ -226,6 +226,22 @@ TEST_F(KatkvTest, FunctionKeysOfKodrixIniAppendToTheFocusedField) {
     field->setText(QStringLiteral("[")); 
     QTest::keyClick(field, Qt::Key_F2);
     EXPECT_EQ(field->text(), QStringLiteral("[Budapest : Móra"));
+}
+
+TEST_F(KatkvTest, CutterFillsTheShelfMarkAndLeavingTheAuthorRunsIt) {
+    Tkatkv* w = openType(cmd::CatBook);
+    press(w, "  Új");
+    auto* mark = static_cast<QLineEdit*>(w->recordField("raktj"));
+    type(w->recordField("fc"), QStringLiteral("Peterson"));
+    press(w, "&Cutter");
+    EXPECT_EQ(mark->text(), QStringLiteral("P485"));
+    mark->clear();
+    w->recordField("szerzo")->setFocus();
+    typeText(w->recordField("szerzo"), QStringLiteral("Peterson"));
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(w->recordField("szerzo"), &leave);
+    EXPECT_EQ(mark->text(), QStringLiteral("P485"));
+    EXPECT_TRUE(w->command("&Mentés")->isEnabled());
 }
 
 TEST_F(KatkvTest, WindowsOfTwoTypesKeepTheirOwnType) {
