@@ -3,6 +3,7 @@
 #include "command_guard.h"
 #include "dialogs.h"
 #include "function_keys.h"
+#include "authority_lists.h"
 #include "list_grid.h"
 #include "shelf_mark.h"
 
@@ -114,6 +115,18 @@ Tkatkv::Tkatkv(AppContext& context, QWidget* parent)
       authorIndex_(context.db, QStringLiteral("kszerzo"),
                    {{QStringLiteral("szerzo"), QStringLiteral("Kereshető szerzők"), db::ListColumn::Kind::Text, 200}},
                    QString()),
+      subjectList_(context.db, QStringLiteral("targyszo"),
+                   {{QStringLiteral("targyszo"), QStringLiteral("Tárgyszó"), db::ListColumn::Kind::Text, 100},
+                    {QStringLiteral("szinonima"), QStringLiteral("Szinoníma"), db::ListColumn::Kind::Text, 100}},
+                   QStringLiteral("select * from targyszo order by targyszo collate HU_HU_ICU;")),
+      publisherList_(context.db, QStringLiteral("kiadok"),
+                     {{QStringLiteral("kiado"), QStringLiteral("Kiadó"), db::ListColumn::Kind::Text, 100}}, QString()),
+      genreList_(context.db, QStringLiteral("mufaj"),
+                 {{QStringLiteral("mufaj"), QStringLiteral("Műfajok:"), db::ListColumn::Kind::Text, 60}}, QString()),
+      authorList_(context.db, QStringLiteral("szerzok"),
+                  {{QStringLiteral("szerzo"), QStringLiteral("Szerző"), db::ListColumn::Kind::Text, 200},
+                   {QStringLiteral("testuleti"), QStringLiteral("Testületi"), db::ListColumn::Kind::Text, 1}},
+                  QString()),
       pages_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("Tkatkv"));
     const CatalogueVariant variant = catalogueVariant(type_);
@@ -141,12 +154,12 @@ Tkatkv::Tkatkv(AppContext& context, QWidget* parent)
 
     pages_->addTab(buildDescriptionPage(), QStringLiteral("&Leírás"));
     pages_->addTab(buildCopiesPage(), QStringLiteral("&Példányadatok"));
-    pages_->addTab(buildPlaceholderPage({"Kiválaszt #", "Kiválaszt -", "Tár&gyszólistára tesz", "Listára me&nt", "Keres"}),
-                   QStringLiteral("&Tárgyszó, kiadó"));
+    pages_->addTab(buildSubjectsPage(), QStringLiteral("&Tárgyszó, kiadó"));
     pages_->addTab(buildPlaceholderPage({}), QStringLiteral("&Analitikus"));
     pages_->addTab(buildPlaceholderPage({}), QStringLiteral("Export, import"));
-    pages_->addTab(buildPlaceholderPage({}), QStringLiteral("Statisztika"));
-    for (int p : {SubjectsPublishers, Analytic, Statistics}) pages_->widget(p)->setEnabled(false);
+    pages_->addTab(buildStatisticsPage(), QStringLiteral("Statisztika"));
+    // The analytic entries come with their own module.
+    pages_->widget(Analytic)->setEnabled(false);
     // 1. The export page stays hidden.
     pages_->setTabVisible(ExportImport, false);
 
@@ -238,8 +251,16 @@ QWidget* Tkatkv::buildDescriptionPage() {
     addField("kiadjel", "Kiadás jelzés:", line(100));
     addField("kiadas", "Kiadás:", line(200), 2);
     publishers_ = new QComboBox(page);
+    publishers_->setEditable(true);
     publishers_->setAccessibleName(QStringLiteral("Kiadók listája"));
+    publishers_->lineEdit()->setMaxLength(80);
+    publishers_->lineEdit()->installEventFilter(this);
     grid->addWidget(publishers_, row - 1, 3);
+    auto* publisherRow = new QHBoxLayout;
+    publisherRow->addWidget(makeButton(QStringLiteral("Keres"), page, commands_));
+    publisherRow->addWidget(makeButton(QStringLiteral("Listára me&nt"), page, commands_));
+    publisherRow->addStretch();
+    grid->addLayout(publisherRow, row++, 3);
     addField("kiadev", "Kiadási év:", line(20));
     addField("nyomda", "Nyomda:", line(150));
     addField("ter", "Terjedelem:", line(150));
@@ -265,8 +286,14 @@ QWidget* Tkatkv::buildDescriptionPage() {
     addField("tft", "Tft:", memo())->setToolTip(QStringLiteral("Több szerző esetén #-el válassza el az adatokat egymástól!"));
     addField("tszo", "Tárgyszó:", line(500), 2);
     subjects_ = new QComboBox(page);
+    subjects_->setEditable(true);
     subjects_->setAccessibleName(QStringLiteral("Tárgyszavak listája"));
     grid->addWidget(subjects_, row - 1, 3);
+    auto* subjectRow = new QHBoxLayout;
+    for (const QString& c : {QStringLiteral("Kiválaszt #"), QStringLiteral("Kiválaszt -"), QStringLiteral("Tár&gyszólistára tesz")})
+        subjectRow->addWidget(makeButton(c, page, commands_));
+    subjectRow->addStretch();
+    grid->addLayout(subjectRow, row++, 3);
     auto* language = new QComboBox(page);
     language->setEditable(true);
     language->addItems(kLanguages);
@@ -317,6 +344,13 @@ QWidget* Tkatkv::buildDescriptionPage() {
     connect(commands_.value("Má&sol"), &QPushButton::clicked, this, &Tkatkv::copyRecord);
     connect(arrow, &QPushButton::clicked, this, &Tkatkv::appendReference);
     connect(commands_.value("&Cutter"), &QPushButton::clicked, this, &Tkatkv::computeShelfMark);
+    connect(commands_.value("Keres"), &QPushButton::clicked, this, &Tkatkv::findPublisher);
+    connect(commands_.value("Listára me&nt"), &QPushButton::clicked, this, &Tkatkv::savePublisherToList);
+    connect(static_cast<QLineEdit*>(recordFields_.value("kiadas")), &QLineEdit::returnPressed, this, &Tkatkv::findPublisher);
+    connect(publishers_->lineEdit(), &QLineEdit::returnPressed, this, &Tkatkv::findPublisher);
+    connect(commands_.value("Kiválaszt #"), &QPushButton::clicked, this, [this] { pickSubject(QStringLiteral("#")); });
+    connect(commands_.value("Kiválaszt -"), &QPushButton::clicked, this, [this] { pickSubject(QStringLiteral(" - ")); });
+    connect(commands_.value("Tár&gyszólistára tesz"), &QPushButton::clicked, this, &Tkatkv::saveSubjectToList);
     recordFields_.value("szerzo")->installEventFilter(this);
     connect(commands_.value(" Bezár"), &QPushButton::clicked, this, &QWidget::close);
 
@@ -505,6 +539,189 @@ QWidget* Tkatkv::buildPlaceholderPage(const QStringList& captions) {
     for (const QString& c : captions) layout->addWidget(makeButton(c, page, commands_));
     layout->addStretch();
     return page;
+}
+
+QWidget* Tkatkv::gridPanel(ListGrid* grid, const QString& prefix, const QStringList& captions, bool stampType) {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid);
+    auto* row = new QHBoxLayout;
+    QPushButton* add = makeButton(captions.at(0), panel, commands_, prefix + QStringLiteral(".new"));
+    QPushButton* save = makeButton(captions.at(1), panel, commands_, prefix + QStringLiteral(".save"));
+    QPushButton* remove = makeButton(captions.at(2), panel, commands_, prefix + QStringLiteral(".delete"));
+    for (QPushButton* b : {add, save, remove}) {
+        b->setAccessibleName(QString(b->text()).remove(QLatin1Char('&')).trimmed() + QStringLiteral(" – ") + grid->accessibleName());
+        row->addWidget(b);
+    }
+    row->addStretch();
+    layout->addLayout(row);
+    connect(add, &QPushButton::clicked, this, [this, grid] {
+        guarded(ctx_.dialogs, [&] { grid->appendRow(); });
+    });
+    connect(save, &QPushButton::clicked, this, [this, grid, stampType] {
+        guarded(ctx_.dialogs, [&] {
+            if (stampType) grid->editor().stampPending(QStringLiteral("doktipus"), type_);
+            grid->editor().saveAll(true);
+        });
+        grid->refresh();
+    });
+    connect(remove, &QPushButton::clicked, this, [this, grid] {
+        const int at = grid->currentEditorRow();
+        if (at < 0 || at >= grid->editor().rowCount()) return;
+        guarded(ctx_.dialogs, [&] { grid->editor().removeRow(at); });
+        grid->refresh();
+    });
+    return panel;
+}
+
+QWidget* Tkatkv::buildSubjectsPage() {
+    auto* page = new QWidget;
+    subjectGrid_ = new ListGrid(subjectList_, QStringLiteral("Tárgyszavak"), page);
+    publisherGrid_ = new ListGrid(publisherList_, QStringLiteral("Kiadók"), page);
+    auto* subjects = new QVBoxLayout;
+    subjects->addWidget(gridPanel(subjectGrid_, QStringLiteral("subject"),
+                                  {QStringLiteral("Ú&j"), QStringLiteral("&Mentés"), QStringLiteral("&Törlés")}, false));
+    subjects->addWidget(makeButton(QStringLiteral("Tárgyszó lista"), page, commands_), 0, Qt::AlignLeft);
+    auto* publishers = new QVBoxLayout;
+    publishers->addWidget(gridPanel(publisherGrid_, QStringLiteral("publisher"),
+                                    {QStringLiteral("Új"), QStringLiteral("Mentés"), QStringLiteral("Törlés")}, true));
+    publisherListType_ = new QComboBox(page);
+    publisherListType_->addItems({"Könyv", "AV", "Multimédia", "Hangzó", "E-könyv"});
+    auto* typeLabel = new QLabel(QStringLiteral("Kiadók listája. Dokumentum típus:"), page);
+    typeLabel->setBuddy(publisherListType_);
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(typeLabel);
+    typeRow->addWidget(publisherListType_);
+    typeRow->addWidget(makeButton(QStringLiteral("Lista"), page, commands_, QStringLiteral("publisher.list")));
+    typeRow->addStretch();
+    publishers->addLayout(typeRow);
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(subjects, 1);
+    layout->addLayout(publishers, 1);
+    connect(commands_.value("Tárgyszó lista"), &QPushButton::clicked, this, &Tkatkv::listSubjects);
+    connect(commands_.value("publisher.list"), &QPushButton::clicked, this, &Tkatkv::listPublishersOfType);
+    return page;
+}
+
+QWidget* Tkatkv::buildStatisticsPage() {
+    auto* page = new QWidget;
+    genreGrid_ = new ListGrid(genreList_, QStringLiteral("Műfajok"), page);
+    authorListGrid_ = new ListGrid(authorList_, QStringLiteral("Szerzők"), page);
+    authorListGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* genres = new QVBoxLayout;
+    genres->addWidget(new QLabel(QStringLiteral("Műfajok:"), page));
+    genres->addWidget(gridPanel(genreGrid_, QStringLiteral("genre"),
+                                {QStringLiteral(" Új"), QStringLiteral("Mentés"), QStringLiteral("Törlés")}, true));
+    authorInitial_ = new QLineEdit(page);
+    authorInitial_->setMaxLength(1);
+    authorInitial_->setObjectName(QStringLiteral("kezdobetu"));
+    connect(authorInitial_, &QLineEdit::textEdited, authorInitial_, [this](const QString& t) { authorInitial_->setText(t.toUpper()); });
+    auto* initialLabel = new QLabel(QStringLiteral("Szerzők: írja be a kezdőbetűt:"), page);
+    initialLabel->setBuddy(authorInitial_);
+    auto* initialRow = new QHBoxLayout;
+    initialRow->addWidget(initialLabel);
+    initialRow->addWidget(authorInitial_);
+    initialRow->addWidget(makeButton(QStringLiteral("Lista"), page, commands_, QStringLiteral("authors.list")));
+    QPushButton* collect = makeButton(QStringLiteral("Kigyűjtés"), page, commands_);
+    collect->setEnabled(false);
+    initialRow->addWidget(collect);
+    initialRow->addStretch();
+    auto* authors = new QVBoxLayout;
+    authors->addLayout(initialRow);
+    authors->addWidget(authorListGrid_);
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(genres, 1);
+    layout->addLayout(authors, 1);
+    connect(commands_.value("authors.list"), &QPushButton::clicked, this, &Tkatkv::listAuthors);
+    connect(authorInitial_, &QLineEdit::returnPressed, this, &Tkatkv::listAuthors);
+    connect(authorListGrid_, &QTableWidget::cellClicked, this, [this](int row, int) { toggleCorporate(row); });
+    genreList_.setSelect(QStringLiteral("select * from mufaj where doktipus=:t order by mufaj collate HU_HU_ICU;"),
+                         {{QStringLiteral("t"), type_}});
+    genreList_.setDefaults({{QStringLiteral("doktipus"), type_}});
+    return page;
+}
+
+void Tkatkv::loadAuthorityPage() {
+    subjectList_.load();
+    subjectGrid_->refresh();
+    publisherList_.setSelect(QStringLiteral("select * from kiadok where doktipus=:t order by kiado collate HU_HU_ICU;"),
+                             {{QStringLiteral("t"), type_}});
+    publisherList_.setDefaults({{QStringLiteral("doktipus"), type_}});
+    publisherList_.load();
+    publisherGrid_->refresh();
+}
+
+void Tkatkv::listSubjects() {
+    guarded(ctx_.dialogs, [&] {
+        subjectList_.setSelect(QStringLiteral("select * from targyszo;"), {});
+        subjectList_.load();
+        subjectGrid_->refresh();
+    });
+}
+
+void Tkatkv::listPublishersOfType() {
+    guarded(ctx_.dialogs, [&] {
+        publisherList_.setSelect(QStringLiteral("select * from kiadok where doktipus=:t;"),
+                                 {{QStringLiteral("t"), publisherListType_->currentText()}});
+        publisherList_.load();
+        publisherGrid_->refresh();
+    });
+}
+
+void Tkatkv::listAuthors() {
+    guarded(ctx_.dialogs, [&] {
+        authorList_.setSelect(QStringLiteral("Select * from szerzok where szerzo like :p;"),
+                              {{QStringLiteral("p"), authorInitial_->text() + QLatin1Char('%')}});
+        authorList_.load();
+        authorListGrid_->refresh();
+    });
+}
+
+void Tkatkv::toggleCorporate(int row) {
+    if (row < 0 || row >= authorList_.rowCount()) return;
+    guarded(ctx_.dialogs, [&] {
+        const bool corporate = authorList_.value(row, QStringLiteral("testuleti")).toString() == QLatin1String("i");
+        authorList_.setValue(row, QStringLiteral("testuleti"), corporate ? QString() : QStringLiteral("i"));
+        authorList_.saveRow(row, true);
+    });
+    authorListGrid_->refresh();
+}
+
+void Tkatkv::findPublisher() {
+    guarded(ctx_.dialogs, [&] {
+        const bool fromPicker = !publishers_->currentText().isEmpty();
+        const QString text = fromPicker ? publishers_->currentText() : fieldText(recordFields_.value("kiadas"));
+        const QStringList found = AuthorityLists(ctx_.db, type_).findPublishers(text);
+        if (found.isEmpty()) return;
+        int chosen = 0;
+        if (found.size() > 1) chosen = ctx_.dialogs.choose(QStringLiteral("Kiadók"), QStringLiteral("Válasszon:"), found);
+        if (chosen < 0) return;
+        if (fromPicker)
+            publishers_->setEditText(found.at(chosen));
+        else
+            setFieldText(recordFields_.value("kiadas"), found.at(chosen));
+    });
+}
+
+void Tkatkv::savePublisherToList() {
+    guarded(ctx_.dialogs, [&] {
+        const QString name = (publishers_->currentText().isEmpty() ? fieldText(recordFields_.value("kiadas"))
+                                                                   : publishers_->currentText()).left(80);
+        if (AuthorityLists(ctx_.db, type_).addPublisher(name)) publishers_->addItem(name);
+    });
+}
+
+void Tkatkv::pickSubject(const QString& separator) {
+    auto* subjects = recordFields_.value("tszo");
+    setFieldText(subjects, AuthorityLists::appendSubject(fieldText(subjects), subjects_->currentText(), separator));
+}
+
+void Tkatkv::saveSubjectToList() {
+    guarded(ctx_.dialogs, [&] {
+        const QString heading = subjects_->currentText().left(30);
+        if (AuthorityLists(ctx_.db, type_).addSubject(heading)) subjects_->addItem(heading);
+    });
 }
 
 void Tkatkv::loadLists() {
@@ -765,6 +982,11 @@ void Tkatkv::scrollToTop() { descriptionScroll_->verticalScrollBar()->setValue(0
 
 void Tkatkv::pageChanged(int index) {
     scrollToTop();
+    if (index == SubjectsPublishers) guarded(ctx_.dialogs, [&] { loadAuthorityPage(); });
+    if (index == Statistics) guarded(ctx_.dialogs, [&] {
+            genreList_.load();
+            genreGrid_->refresh();
+        });
     if (index == Copies) {
         if (record_.value(QStringLiteral("id")).isNull() || isNew_) return;
         guarded(ctx_.dialogs, [&] { loadCopies(); });
@@ -975,6 +1197,9 @@ bool Tkatkv::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (watched == copyFields_.value("vonalkod")) leaveBarcode();
             if (watched == copyFields_.value("lhely")) leaveLocation();
+            // Leaving the publisher pick-list copies its text into "Kiadás:".
+            if (watched == publishers_->lineEdit() && !publishers_->currentText().isEmpty())
+                setFieldText(recordFields_.value("kiadas"), publishers_->currentText());
             // Leaving the author with no shelf mark yet computes one.
             if (watched == recordFields_.value("szerzo") && fieldText(recordFields_.value("raktj")).isEmpty() &&
                 !fieldText(recordFields_.value("szerzo")).isEmpty())

@@ -49,6 +49,14 @@ public:
     QLabel* copySavedNote() const { return copySaved_; }
     ListGrid* titleIndexGrid() const { return titleGrid_; }
     ListGrid* authorIndexGrid() const { return authorGrid_; }
+    ListGrid* subjectGrid() const { return subjectGrid_; }
+    ListGrid* publisherGrid() const { return publisherGrid_; }
+    ListGrid* genreGrid() const { return genreGrid_; }
+    ListGrid* authorListGrid() const { return authorListGrid_; }
+    QComboBox* publisherPicker() const { return publishers_; }
+    QComboBox* subjectPicker() const { return subjects_; }
+    QLineEdit* authorInitial() const { return authorInitial_; }
+    QComboBox* publisherListType() const { return publisherListType_; }
     const Record& shownRecord() const { return record_; }
     const Record& shownCopy() const { return copy_; }
     bool isNewRecord() const { return isNew_; }
@@ -76,6 +84,14 @@ public Q_SLOTS:
     void deleteRecord();
     void leaveLocation();
     void leaveBarcode();
+    void findPublisher();
+    void savePublisherToList();
+    void pickSubject(const QString& separator);
+    void saveSubjectToList();
+    void listPublishersOfType();
+    void listSubjects();
+    void listAuthors();
+    void toggleCorporate(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,6 +100,10 @@ private:
     QWidget* buildDescriptionPage();
     QWidget* buildCopiesPage();
     QWidget* buildPlaceholderPage(const QStringList& commands);
+    QWidget* buildSubjectsPage();
+    QWidget* buildStatisticsPage();
+    QWidget* gridPanel(ListGrid* grid, const QString& prefix, const QStringList& captions, bool stampType);
+    void loadAuthorityPage();
     void loadLists();
     void applyVariant();
     void showRecords(std::vector<Record> records, int position = 0);
@@ -105,6 +125,10 @@ private:
     CopyStore copies_;
     db::ListEditor titleIndex_;
     db::ListEditor authorIndex_;
+    db::ListEditor subjectList_;
+    db::ListEditor publisherList_;
+    db::ListEditor genreList_;
+    db::ListEditor authorList_;
 
     QTabWidget* pages_;
     QScrollArea* descriptionScroll_ = nullptr;
@@ -129,6 +153,12 @@ private:
     QLineEdit* accessCode_ = nullptr;
     ListGrid* titleGrid_ = nullptr;
     ListGrid* authorGrid_ = nullptr;
+    ListGrid* subjectGrid_ = nullptr;
+    ListGrid* publisherGrid_ = nullptr;
+    ListGrid* genreGrid_ = nullptr;
+    ListGrid* authorListGrid_ = nullptr;
+    QLineEdit* authorInitial_ = nullptr;
+    QComboBox* publisherListType_ = nullptr;
 
     std::vector<Record> found_;
     int position_ = -1;

@@ -47,6 +47,11 @@ bool ListEditor::hasPendingRows() const {
     return false;
 }
 
+void ListEditor::stampPending(const QString& column, const QVariant& value) {
+    for (Entry& e : rows_)
+        if (e.isNew || e.dirty) e.values.insert(column.toLower(), value);
+}
+
 int ListEditor::append(const QVariant& key) {
     Entry e;
     e.isNew = true;

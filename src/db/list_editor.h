@@ -39,6 +39,8 @@ public:
     bool isNew(int row) const { return rows_.at(row).isNew; }
     bool isDirty(int row) const { return rows_.at(row).dirty; }
     bool hasPendingRows() const;
+    // Sets a column of every new or changed row (the document type a save stamps).
+    void stampPending(const QString& column, const QVariant& value);
 
     // Appends an empty row, with the proposed key when one is given; returns its index.
     int append(const QVariant& key = QVariant());

@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include "valaszt.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -39,6 +41,11 @@ Dialogs::Answer QtDialogs::ask(const QString& text, bool withCancel) {
     if (answer == QMessageBox::Yes) return Answer::Yes;
     if (answer == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
+}
+
+int QtDialogs::choose(const QString& caption, const QString& prompt, const QStringList& items) {
+    Tvalaszto chooser(caption, prompt, items, parent_);
+    return chooser.exec() == QDialog::Accepted ? chooser.chosen() : -1;
 }
 
 QString QtDialogs::openFileName(const QString& caption, const QString& dir, const QString& filter) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -24,6 +25,8 @@ public:
     virtual bool confirmDelete(const QString& question = kDeleteQuestion) = 0;
     // A question with Yes and No (and Cancel when asked for).
     virtual Answer ask(const QString& text, bool withCancel = false) = 0;
+    // A choice from a list, the first item selected; the chosen index, or -1 for "Mégsem".
+    virtual int choose(const QString& caption, const QString& prompt, const QStringList& items) = 0;
     // File choosers; an empty text when the user cancels.
     virtual QString openFileName(const QString& caption, const QString& dir, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& dir, const QString& filter) = 0;
@@ -39,6 +42,7 @@ public:
     void error(const QString& text) override;
     bool confirmDelete(const QString& question) override;
     Answer ask(const QString& text, bool withCancel) override;
+    int choose(const QString& caption, const QString& prompt, const QStringList& items) override;
     QString openFileName(const QString& caption, const QString& dir, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& dir, const QString& filter) override;
 

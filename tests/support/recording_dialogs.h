@@ -27,6 +27,13 @@ public:
         shown.append({QStringLiteral("ask"), text});
         return next();
     }
+    int choose(const QString& caption, const QString&, const QStringList& items) override {
+        shown.append({QStringLiteral("choose"), caption + QStringLiteral(": ") + items.join(QStringLiteral(", "))});
+        if (choices.empty()) return items.isEmpty() ? -1 : 0;
+        const int c = choices.front();
+        choices.pop_front();
+        return c;
+    }
     QString openFileName(const QString& caption, const QString&, const QString&) override {
         shown.append({QStringLiteral("open"), caption});
         return nextFile();
@@ -48,6 +55,7 @@ public:
     QList<Shown> shown;
     std::deque<Answer> answers;
     std::deque<QString> files;
+    std::deque<int> choices;  // answers of choose(); the first item when empty
     Answer defaultAnswer = Answer::Yes;
 
 private:
