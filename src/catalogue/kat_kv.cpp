@@ -4,6 +4,8 @@
 #include "dialogs.h"
 #include "function_keys.h"
 #include "authority_lists.h"
+#include "card_text.h"
+#include "katced.h"
 #include "list_grid.h"
 #include "shelf_mark.h"
 
@@ -320,8 +322,8 @@ QWidget* Tkatkv::buildDescriptionPage() {
     copySaved_->hide();
     buttons->addWidget(copySaved_);
     buttons->addStretch();
-    // These commands come with the card and exchange-record modules.
-    for (const QString& c : {QStringLiteral("&Nyomtat"), QStringLiteral("&Import")})
+    // The exchange-record import comes with its own module.
+    for (const QString& c : {QStringLiteral("&Import")})
         commands_.value(c)->setEnabled(false);
     grid->addLayout(buttons, row++, 0, 1, 4);
     grid->setColumnStretch(1, 1);
@@ -344,6 +346,7 @@ QWidget* Tkatkv::buildDescriptionPage() {
     connect(commands_.value("Má&sol"), &QPushButton::clicked, this, &Tkatkv::copyRecord);
     connect(arrow, &QPushButton::clicked, this, &Tkatkv::appendReference);
     connect(commands_.value("&Cutter"), &QPushButton::clicked, this, &Tkatkv::computeShelfMark);
+    connect(commands_.value("&Nyomtat"), &QPushButton::clicked, this, &Tkatkv::printCard);
     connect(commands_.value("Keres"), &QPushButton::clicked, this, &Tkatkv::findPublisher);
     connect(commands_.value("Listára me&nt"), &QPushButton::clicked, this, &Tkatkv::savePublisherToList);
     connect(static_cast<QLineEdit*>(recordFields_.value("kiadas")), &QLineEdit::returnPressed, this, &Tkatkv::findPublisher);
@@ -976,6 +979,13 @@ void Tkatkv::computeShelfMark() {
             setFieldText(recordFields_.value("raktj"), *mark);
         if (title.isEmpty()) recordFields_.value("fc")->setFocus();
     });
+}
+
+void Tkatkv::printCard() {
+    if (record_.isEmpty() || !readRecord()) return;
+    auto* card = new Tkatced(ctx_);
+    card->appendLines(bookCard(record_));
+    ctx_.shell.openWindow(QStringLiteral("katced"), card);
 }
 
 void Tkatkv::scrollToTop() { descriptionScroll_->verticalScrollBar()->setValue(0); }

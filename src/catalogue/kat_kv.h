@@ -72,6 +72,7 @@ public Q_SLOTS:
     void copyRecord();
     void appendReference();
     void computeShelfMark();
+    void printCard();
     void newCopy();
     void saveCopy();
     void deleteCopy();

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace kodrix {
 
 class Dialogs;
@@ -23,6 +25,8 @@ public:
     virtual void hideAllGroups() = 0;
     // Shows "Karbantartás" alone: the way in when no librarian account exists yet.
     virtual void showMaintenanceOnly() = 0;
+    // Shows a window in the work area, as the menu commands do (a module opening another one).
+    virtual void openWindow(const QString& kind, QWidget* window) = 0;
 };
 
 // Everything a module window and its logic need, handed down from the main window.

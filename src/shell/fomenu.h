@@ -36,7 +36,7 @@ public:
     // Runs a menu command as if chosen from the menu.
     void trigger(const QString& commandId);
     // Opens a window as a child of the work area; the window frees itself when closed.
-    void openWindow(const QString& kind, QWidget* window);
+    void openWindow(const QString& kind, QWidget* window) override;
 
     QAction* action(const QString& commandId) const { return actions_.value(commandId); }
     QMenu* group(const QString& plainCaption) const;
