@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -74,6 +75,37 @@ TEST(Rtf, WordProcessorFilesKeepTheirTextAndSkipWhatTheyDoNotNeed) {
     EXPECT_EQ(at.charFormat().font().family(), QStringLiteral("Times New Roman"));
     EXPECT_DOUBLE_EQ(at.charFormat().font().pointSizeF(), 14);
     EXPECT_FALSE(readRtf("plain text", doc));
+}
+
+} // namespace
+
+namespace {
+
+// An outside reader of RTF takes our file as we meant it: text, Hungarian letters and the
+// formatting.
+TEST(Rtf, AnOutsideReaderUnderstandsOurFiles) {
+    const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
+    ASSERT_FALSE(unrtf.isEmpty()) << "unrtf is installed by scripts/setup";
+    QTextDocument doc;
+    QTextCursor c(&doc);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    c.insertText(QStringLiteral("Árvíztűrő "), bold);
+    QTextCharFormat italic;
+    italic.setFontItalic(true);
+    c.insertText(QStringLiteral("tükörfúrógép €"), italic);
+    const QString path = test::scratchDir() + QStringLiteral("/outside.rtf");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(writeRtf(doc));
+    f.close();
+    QProcess reader;
+    reader.start(unrtf, {QStringLiteral("--html"), path});
+    ASSERT_TRUE(reader.waitForFinished(20000));
+    const QString html = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_TRUE(html.contains(QStringLiteral("<b>&Aacute;rv&iacute;zt&#369;r&#337; </b>"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("<i>t&uuml;k&ouml;rf&uacute;r&oacute;g&eacute;p "))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("&euro;"))) << html.toStdString();
 }
 
 } // namespace
