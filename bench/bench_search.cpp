@@ -45,10 +45,10 @@ int main(int argc, char** argv) {
     QDir().mkpath(dir);
     db::prepareEmbeddedEngine(dir);
     db::Database db;
-    db::ConnectionSpec spec;
-    spec.database = db::mainDatabasePath(dir);
-    const bool fresh = !QFileInfo::exists(spec.database);
-    db::openMainDatabase(db, spec, true);
+    db::ConnectionSpec connection;
+    connection.database = db::mainDatabasePath(dir);
+    const bool fresh = !QFileInfo::exists(connection.database);
+    db::openMainDatabase(db, connection, true);
     if (fresh) {
         QElapsedTimer t;
         t.start();

@@ -33,19 +33,19 @@ int main(int argc, char** argv) {
     prepareEmbeddedEngine(dir.path());
     std::vector<double> first, later;
     for (int i = 0; i < runs; ++i) {
-        ConnectionSpec spec;
-        spec.database = dir.filePath(QStringLiteral("run%1.fdb").arg(i));
+        ConnectionSpec connection;
+        connection.database = dir.filePath(QStringLiteral("run%1.fdb").arg(i));
         QElapsedTimer t;
         t.start();
         {
             Database db;
-            openMainDatabase(db, spec, true);
+            openMainDatabase(db, connection, true);
         }
         first.push_back(t.nsecsElapsed() / 1e6);
         t.restart();
         {
             Database db;
-            openMainDatabase(db, spec, false);
+            openMainDatabase(db, connection, false);
         }
         later.push_back(t.nsecsElapsed() / 1e6);
     }

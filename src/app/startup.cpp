@@ -33,30 +33,30 @@ bool prepareFolders(const Options& options, Dialogs& dialogs, Folders& folders) 
 
 bool openDatabase(db::Database& db, const Options& options, const Folders& folders,
                   Dialogs& dialogs) {
-    db::ConnectionSpec spec;
-    spec.database = options.database.isEmpty() ? db::mainDatabasePath(folders.data) : options.database;
-    spec.user = options.user;
-    spec.password = options.password;
-    if (!spec.isServer()) spec.database = QDir(spec.database).absolutePath();
-    if (options.demo && (!options.database.isEmpty() || QFileInfo::exists(spec.database))) {
+    db::ConnectionSpec connection;
+    connection.database = options.database.isEmpty() ? db::mainDatabasePath(folders.data) : options.database;
+    connection.user = options.user;
+    connection.password = options.password;
+    if (!connection.isServer()) connection.database = QDir(connection.database).absolutePath();
+    if (options.demo && (!options.database.isEmpty() || QFileInfo::exists(connection.database))) {
         dialogs.error(QStringLiteral("A bemutató könyvtár csak új adatbázisba kerülhet, de ez már létezik:\n%1\n\n"
                                      "Adjon meg egy üres adatmappát (--data-dir).")
-                          .arg(spec.database));
+                          .arg(connection.database));
         return false;
     }
     try {
         // Only the main database of the data folder is created by the program itself.
-        const bool created = db::openMainDatabase(db, spec, options.database.isEmpty());
+        const bool created = db::openMainDatabase(db, connection, options.database.isEmpty());
         if (created && options.demo) SampleLibrary().fill(db);
         return true;
     } catch (const db::DbError& e) {
         if (db::isDatabaseInUse(e))
             dialogs.error(QStringLiteral("Az adatbázist egy már futó Kodrix program használja:\n%1\n\n"
                                          "Zárja be a másik programot, és indítsa újra.")
-                              .arg(spec.database));
+                              .arg(connection.database));
         else
             dialogs.error(QStringLiteral("Az adatbázis nem nyitható meg:\n%1\n\n%2")
-                              .arg(spec.database, e.text()));
+                              .arg(connection.database, e.text()));
         return false;
     }
 }

@@ -92,13 +92,13 @@ Database::Database(const QString& connectionName) : name_(connectionName) {}
 
 Database::~Database() { close(); }
 
-void Database::open(const ConnectionSpec& spec) {
+void Database::open(const ConnectionSpec& connection) {
     close();
-    spec_ = spec;
+    connection_ = connection;
     QSqlDatabase handle = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name_);
-    handle.setDatabaseName(spec.database);
-    handle.setUserName(spec.user);
-    handle.setPassword(spec.password);
+    handle.setDatabaseName(connection.database);
+    handle.setUserName(connection.user);
+    handle.setPassword(connection.password);
     handle.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
     if (!handle.open()) {
         const QString text = errorText(handle.lastError());

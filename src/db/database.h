@@ -73,10 +73,10 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    void open(const ConnectionSpec& spec);
+    void open(const ConnectionSpec& connection);
     void close();
     bool isOpen() const;
-    const ConnectionSpec& spec() const { return spec_; }
+    const ConnectionSpec& connectionSpec() const { return connection_; }
 
     Rows select(const QString& sql, const Params& params = {});
     std::optional<Row> selectFirst(const QString& sql, const Params& params = {});
@@ -105,7 +105,7 @@ public:
 
 private:
     QString name_;
-    ConnectionSpec spec_;
+    ConnectionSpec connection_;
     int depth_ = 0;
     bool rollbackOnly_ = false;
 };

@@ -24,23 +24,23 @@ void prepareEmbeddedEngine(const QString& dataDir) {
     if (qEnvironmentVariableIsEmpty("FIREBIRD_LOCK")) qputenv("FIREBIRD_LOCK", QFile::encodeName(lock));
 }
 
-bool openMainDatabase(Database& db, const ConnectionSpec& spec, bool createIfMissing) {
+bool openMainDatabase(Database& db, const ConnectionSpec& connection, bool createIfMissing) {
     bool created = false;
-    if (!spec.isServer() && !QFileInfo::exists(spec.database)) {
+    if (!connection.isServer() && !QFileInfo::exists(connection.database)) {
         if (!createIfMissing)
-            throw DbError(QStringLiteral("Az adatbázisfájl nem létezik: %1").arg(spec.database));
-        QDir().mkpath(QFileInfo(spec.database).absolutePath());
-        Database::createFile(spec.database, spec.user);
+            throw DbError(QStringLiteral("Az adatbázisfájl nem létezik: %1").arg(connection.database));
+        QDir().mkpath(QFileInfo(connection.database).absolutePath());
+        Database::createFile(connection.database, connection.user);
         created = true;
     }
-    db.open(spec);
+    db.open(connection);
     try {
         upgradeSchema(db);
     } catch (...) {
         db.close();
         // A file created now and left half-built would be taken for a real database at the
         // next start; remove it so that the next start builds it again.
-        if (created) QFile::remove(spec.database);
+        if (created) QFile::remove(connection.database);
         throw;
     }
     return created;

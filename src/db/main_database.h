@@ -16,7 +16,7 @@ void prepareEmbeddedEngine(const QString& dataDir);
 // Opens the main database, bringing its schema up to date. A missing embedded file is
 // created only when createIfMissing is set (the main database in the data folder); a server
 // database is never created. Returns true when the file was created now.
-bool openMainDatabase(Database& db, const ConnectionSpec& spec, bool createIfMissing);
+bool openMainDatabase(Database& db, const ConnectionSpec& connection, bool createIfMissing);
 
 // The engine's answer when another process holds the embedded file open.
 bool isDatabaseInUse(const DbError& error);

@@ -1,5 +1,7 @@
 #include "valaszt.h"
 
+#include "dialog_buttons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -16,17 +18,13 @@ Tvalaszto::Tvalaszto(const QString& caption, const QString& prompt, const QStrin
     if (!items.isEmpty()) list_->setCurrentRow(0);
     auto* label = new QLabel(prompt, this);
     label->setBuddy(list_);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral(" Mégsem"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = dialogButtons(this, QStringLiteral("OK"), QStringLiteral(" Mégsem"));
+    QPushButton* ok = buttons.accept;
+    QPushButton* cancel = buttons.reject;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(list_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QListWidget::itemClicked, this, &QDialog::accept);

@@ -1,6 +1,7 @@
 #include "jelszo1.h"
 
 #include "command_guard.h"
+#include "dialog_buttons.h"
 #include "librarian_login.h"
 
 #include <QFormLayout>
@@ -32,17 +33,13 @@ Tjelszo1::Tjelszo1(AppContext& context, QWidget* parent)
     form->addRow(idLabel, id_);
     form->addRow(passwordLabel, password_);
 
-    auto* ok = new QPushButton(QStringLiteral(" OK"), this);
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral(" Mégsem"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = dialogButtons(this, QStringLiteral(" OK"), QStringLiteral(" Mégsem"));
+    QPushButton* ok = buttons.accept;
+    QPushButton* cancel = buttons.reject;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(ok, &QPushButton::clicked, this, &Tjelszo1::accept);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);

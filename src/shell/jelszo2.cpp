@@ -1,6 +1,7 @@
 #include "jelszo2.h"
 
 #include "command_guard.h"
+#include "dialog_buttons.h"
 #include "librarian_login.h"
 
 #include <QFormLayout>
@@ -50,18 +51,14 @@ Tjelszo2::Tjelszo2(AppContext& context, QWidget* parent)
           QStringLiteral("kedvenc versének kezdőbetűiből, stb.")})
         guidance->addWidget(new QLabel(line, this));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Mégsem"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = dialogButtons(this, QStringLiteral("OK"), QStringLiteral("Mégsem"));
+    QPushButton* ok = buttons.accept;
+    QPushButton* cancel = buttons.reject;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(guidance);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(ok, &QPushButton::clicked, this, &Tjelszo2::accept);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);

@@ -19,7 +19,7 @@ Tnevjegy::Tnevjegy(AppContext& context, QWidget* parent) : ModuleWindow(parent) 
     name->setFont(big);
     auto* version = new QLabel(QStringLiteral("Verzió: %1").arg(QStringLiteral(KODRIX_VERSION)), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* database = new QLabel(QStringLiteral("Adatbázis: %1").arg(context.db.spec().database), this);
+    auto* database = new QLabel(QStringLiteral("Adatbázis: %1").arg(context.db.connectionSpec().database), this);
     database->setObjectName(QStringLiteral("database"));
     database->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* close = new QPushButton(QStringLiteral(" Bezár"), this);

@@ -35,9 +35,9 @@ TEST(ConnectionSpec, TellsServerDatabasesFromFiles) {
         {"10.0.0.5/3051:/data/kodrix.fdb", true}, {"server:kodrix", true},
     };
     for (const auto& c : cases) {
-        ConnectionSpec spec;
-        spec.database = QString::fromUtf8(c.database);
-        EXPECT_EQ(spec.isServer(), c.server) << c.database;
+        ConnectionSpec connection;
+        connection.database = QString::fromUtf8(c.database);
+        EXPECT_EQ(connection.isServer(), c.server) << c.database;
     }
 }
 

@@ -107,10 +107,10 @@ protected:
 };
 
 TEST_F(SchemaTest, EveryTableHasEveryColumnWithAFittingType) {
-    for (const auto& [table, spec] : kExpected) {
+    for (const auto& [table, connection] : kExpected) {
         const auto actual = columnsOf(table);
         ASSERT_FALSE(actual.isEmpty()) << "missing table " << table.toStdString();
-        for (const QString& item : spec.split(QLatin1Char(' '))) {
+        for (const QString& item : connection.split(QLatin1Char(' '))) {
             const QString column = item.section(QLatin1Char(':'), 0, 0);
             const QChar kind = item.section(QLatin1Char(':'), 1, 1).at(0);
             ASSERT_TRUE(actual.contains(column)) << table.toStdString() << "." << column.toStdString();
@@ -179,22 +179,22 @@ TEST_F(SchemaTest, UpgradeAddsLaterStepsAndKeepsRows) {
     const QString file = test::scratchDir() + QStringLiteral("/upgrade.fdb");
     QFile::remove(file);
     Database::createFile(file);
-    ConnectionSpec spec;
-    spec.database = file;
-    db.open(spec);
+    ConnectionSpec connection;
+    connection.database = file;
+    db.open(connection);
     upgradeSchema(db, 1);
     ASSERT_EQ(schemaVersion(db), 1);
     db.exec(QStringLiteral("insert into konyv (id, fc) values (1, 'Megmarad')"));
     db.close();
 
     // A later start runs the missing steps, once.
-    EXPECT_FALSE(openMainDatabase(db, spec, true));
+    EXPECT_FALSE(openMainDatabase(db, connection, true));
     EXPECT_EQ(schemaVersion(db), latestSchemaVersion());
     EXPECT_EQ(db.scalar(QStringLiteral("select fc from konyv where id = 1")).toString(),
               QStringLiteral("Megmarad"));
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from reszleg")).toInt(), 2);
     db.close();
-    openMainDatabase(db, spec, true);
+    openMainDatabase(db, connection, true);
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from reszleg")).toInt(), 2);
 }
 

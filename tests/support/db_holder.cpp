@@ -9,10 +9,10 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc < 2) return 2;
     kodrix::db::Database db;
-    kodrix::db::ConnectionSpec spec;
-    spec.database = QString::fromLocal8Bit(argv[1]);
+    kodrix::db::ConnectionSpec connection;
+    connection.database = QString::fromLocal8Bit(argv[1]);
     try {
-        db.open(spec);
+        db.open(connection);
     } catch (const kodrix::db::DbError& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

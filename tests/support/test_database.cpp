@@ -17,9 +17,9 @@ QString freshDatabaseFile() {
     static const QString templ = [] {
         const QString path = scratchDir() + QStringLiteral("/template.fdb");
         db::Database maker(QStringLiteral("template-maker"));
-        db::ConnectionSpec spec;
-        spec.database = path;
-        db::openMainDatabase(maker, spec, true);
+        db::ConnectionSpec connection;
+        connection.database = path;
+        db::openMainDatabase(maker, connection, true);
         maker.close();
         return path;
     }();
@@ -30,9 +30,9 @@ QString freshDatabaseFile() {
 
 void DbTest::SetUp() {
     dbFile = freshDatabaseFile();
-    db::ConnectionSpec spec;
-    spec.database = dbFile;
-    db.open(spec);
+    db::ConnectionSpec connection;
+    connection.database = dbFile;
+    db.open(connection);
 }
 
 void DbTest::TearDown() {
