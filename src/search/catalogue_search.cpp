@@ -96,21 +96,38 @@ CatalogueSearch::Result CatalogueSearch::query(const QString& sql, const db::Par
     QList<int> keys;
     for (const QString& o : order)
         if (const int i = nameIndex(result.columns, o); i >= 0) keys.append(i);
+    // Each order column's distinct values are ranked once with the collator; rows then sort by
+    // their ranks, so the collator sees every value once instead of at every comparison.
     QCollator collator{QLocale(QLocale::Hungarian, QLocale::Hungary)};
-    std::vector<std::vector<QCollatorSortKey>> sortKeys;
-    sortKeys.reserve(result.rows.size());
-    for (const QVariantList& row : result.rows) {
-        std::vector<QCollatorSortKey> k;
-        for (int i : keys) k.push_back(collator.sortKey(row.at(i).toString()));
-        sortKeys.push_back(std::move(k));
-    }
-    std::vector<int> index(result.rows.size());
-    for (int i = 0; i < int(index.size()); ++i) index[i] = i;
-    std::stable_sort(index.begin(), index.end(), [&](int a, int b) {
-        for (size_t k = 0; k < keys.size(); ++k) {
-            const int c = sortKeys[a][k].compare(sortKeys[b][k]);
-            if (c != 0) return c < 0;
+    const int n = int(result.rows.size());
+    std::vector<std::vector<int>> ranks(keys.size(), std::vector<int>(n));
+    for (size_t k = 0; k < keys.size(); ++k) {
+        QHash<QString, int> distinct;
+        QStringList values;
+        for (int r = 0; r < n; ++r) {
+            const QString v = result.rows[r].at(keys[k]).toString();
+            auto it = distinct.constFind(v);
+            if (it == distinct.constEnd()) {
+                it = distinct.insert(v, int(values.size()));
+                values.append(v);
+            }
+            ranks[k][r] = it.value();
         }
+        std::vector<QCollatorSortKey> sortKeys;
+        sortKeys.reserve(values.size());
+        for (const QString& v : values) sortKeys.push_back(collator.sortKey(v));
+        std::vector<int> order(values.size());
+        for (int i = 0; i < int(order.size()); ++i) order[i] = i;
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return sortKeys[a].compare(sortKeys[b]) < 0; });
+        std::vector<int> rankOf(values.size());
+        for (int i = 0; i < int(order.size()); ++i) rankOf[order[i]] = i;
+        for (int& r : ranks[k]) r = rankOf[r];
+    }
+    std::vector<int> index(n);
+    for (int i = 0; i < n; ++i) index[i] = i;
+    std::stable_sort(index.begin(), index.end(), [&](int a, int b) {
+        for (size_t k = 0; k < keys.size(); ++k)
+            if (ranks[k][a] != ranks[k][b]) return ranks[k][a] < ranks[k][b];
         return false;
     });
     std::vector<QVariantList> sorted;
