@@ -1,6 +1,7 @@
 #include "kat_kv.h"
 
 #include "command_guard.h"
+#include "wheel_guard.h"
 #include "dialogs.h"
 #include "function_keys.h"
 #include "authority_lists.h"
@@ -179,6 +180,7 @@ Tkatkv::Tkatkv(AppContext& context, QWidget* parent)
     connect(pages_, &QTabWidget::currentChanged, this, &Tkatkv::pageChanged);
     clearRecord();
     setFocusProxy(searchBox_);
+    guardWheel(this);
 }
 
 Tkatkv::~Tkatkv() = default;

@@ -1,6 +1,7 @@
 #include "kereskv.h"
 
 #include "command_guard.h"
+#include "wheel_guard.h"
 #include "database.h"
 
 #include <QAbstractTableModel>
@@ -176,6 +177,7 @@ Tkereskv::Tkereskv(AppContext& context, QWidget* parent)
             libraryCode_ = s->text(QStringLiteral("kvtkod"));
     });
     modeChanged();
+    guardWheel(this);
 }
 
 Tkereskv::~Tkereskv() = default;

@@ -1,6 +1,7 @@
 #include "konyvtar.h"
 
 #include "command_guard.h"
+#include "wheel_guard.h"
 #include "dates.h"
 #include "dialogs.h"
 #include "library_settings.h"
@@ -75,6 +76,7 @@ Tkonyvtar::Tkonyvtar(AppContext& context, QWidget* parent)
         }
     });
     year_->setValue(ctx_.clock.today().year());
+    guardWheel(this);
 }
 
 Tkonyvtar::~Tkonyvtar() = default;

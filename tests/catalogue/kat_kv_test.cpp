@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 using namespace kodrix;
 
@@ -242,6 +243,17 @@ TEST_F(KatkvTest, CutterFillsTheShelfMarkAndLeavingTheAuthorRunsIt) {
     QCoreApplication::sendEvent(w->recordField("szerzo"), &leave);
     EXPECT_EQ(mark->text(), QStringLiteral("P485"));
     EXPECT_TRUE(w->command("&Mentés")->isEnabled());
+}
+
+TEST_F(KatkvTest, ScrollingTheFormDoesNotChangeTheListsItPasses) {
+    Tkatkv* w = openType(cmd::CatBook);
+    press(w, "  Új");
+    auto* language = static_cast<QComboBox*>(w->recordField("nyelv"));
+    const QString before = language->currentText();
+    QWheelEvent wheel(QPointF(5, 5), language->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(language, &wheel);
+    EXPECT_EQ(language->currentText(), before);
 }
 
 TEST_F(KatkvTest, WindowsOfTwoTypesKeepTheirOwnType) {
