@@ -1,15 +1,28 @@
 #include "authority_lists.h"
 
+#include "library_lists.h"
+
 namespace kodrix {
 
+QStringList AuthorityLists::publisherNames() {
+    return namesOf(db_, QStringLiteral("select * from kiadok where doktipus=:t order by kiado collate HU_HU_ICU;"),
+                   QStringLiteral("kiado"), {{QStringLiteral("t"), type_}});
+}
+
+QStringList AuthorityLists::genreNames() {
+    return namesOf(db_, QStringLiteral("select * from mufaj where doktipus=:t order by mufaj collate HU_HU_ICU;"),
+                   QStringLiteral("mufaj"), {{QStringLiteral("t"), type_}});
+}
+
+QStringList AuthorityLists::subjectHeadings() {
+    return namesOf(db_, QStringLiteral("select * from targyszo order by targyszo collate HU_HU_ICU;"),
+                   QStringLiteral("targyszo"));
+}
+
 QStringList AuthorityLists::findPublishers(const QString& text) {
-    QStringList names;
-    for (const db::Row& r : db_.select(QStringLiteral("select * from kiadok where kiado like :p and doktipus=:t "
-                                                      "order by kiado collate HU_HU_ICU;"),
-                                       {{QStringLiteral("p"), QLatin1Char('%') + text + QLatin1Char('%')},
-                                        {QStringLiteral("t"), type_}}))
-        names.append(r.text(QStringLiteral("kiado")));
-    return names;
+    return namesOf(db_, QStringLiteral("select * from kiadok where kiado like :p and doktipus=:t order by kiado collate HU_HU_ICU;"),
+                   QStringLiteral("kiado"),
+                   {{QStringLiteral("p"), QLatin1Char('%') + text + QLatin1Char('%')}, {QStringLiteral("t"), type_}});
 }
 
 bool AuthorityLists::addPublisher(const QString& name) {

@@ -11,6 +11,11 @@ class AuthorityLists {
 public:
     AuthorityLists(db::Database& db, const QString& documentType) : db_(db), type_(documentType) {}
 
+    // The pick-lists: the type's publishers and genres, every subject heading, by name.
+    QStringList publisherNames();
+    QStringList genreNames();
+    QStringList subjectHeadings();
+
     // Publishers of the document type whose name contains the text.
     QStringList findPublishers(const QString& text);
     // Adds a publisher to the type's list unless it is there; true when added.

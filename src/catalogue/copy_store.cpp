@@ -21,8 +21,7 @@ std::vector<Record> CopyStore::copiesOf(const QVariant& recordId) {
 }
 
 Record CopyStore::newCopy(const QVariant& recordId, const QString& owner) {
-    Record c;
-    for (const QString& col : db::columnNames(kKpld)) c.insert(col, QVariant());
+    Record c = db::emptyRow(kKpld);
     c.insert(QStringLiteral("id"), recordId);
     c.insert(QStringLiteral("beszdatum"), db::dateText(clock_.today()).left(4));
     c.insert(QStringLiteral("tulaj"), owner);
@@ -35,7 +34,7 @@ QString CopyStore::inventoryNumberText(const Record& copy) {
     return t;
 }
 
-std::optional<QString> CopyStore::barcodeUsedElsewhere(const QString& barcode, const QVariant& ownKey) {
+std::optional<Record> CopyStore::otherCopyWithBarcode(const QString& barcode, const QVariant& ownKey) {
     if (barcode.isEmpty()) return std::nullopt;
     // Every other copy counts, the record's own other copies too: two copies with one barcode
     // cannot be told apart at the lending desk.
@@ -43,7 +42,13 @@ std::optional<QString> CopyStore::barcodeUsedElsewhere(const QString& barcode, c
                                      {{QStringLiteral("v"), barcode},
                                       {QStringLiteral("s"), ownKey.isNull() ? QVariant(-1) : ownKey}});
     if (!row) return std::nullopt;
-    return inventoryNumberText(toRecord(*row));
+    return toRecord(*row);
+}
+
+std::optional<QString> CopyStore::barcodeUsedElsewhere(const QString& barcode, const QVariant& ownKey) {
+    const auto other = otherCopyWithBarcode(barcode, ownKey);
+    if (!other) return std::nullopt;
+    return inventoryNumberText(*other);
 }
 
 CopyStore::SaveResult CopyStore::save(Record& copy, bool isNew, const QVariant& recordPrice,
@@ -64,15 +69,10 @@ CopyStore::SaveResult CopyStore::save(Record& copy, bool isNew, const QVariant& 
                 Dialogs::Answer::Yes)
             return SaveResult::Cancelled;
     }
-    const QString barcode = text(copy, "vonalkod");
-    if (!barcode.isEmpty()) {
-        const auto other = db_.selectFirst(QStringLiteral("Select id,vonalkod from kpld where vonalkod=:v and sorszam<>:s;"),
-                                           {{QStringLiteral("v"), barcode},
-                                            {QStringLiteral("s"), isNew ? QVariant(-1) : copy.value(QStringLiteral("sorszam"))}});
-        if (other && dialogs.ask(QStringLiteral("Ilyen vonalkódú dokumentum már létezik!\nSorszám: %1. Folytatja a mentést?")
-                                     .arg(other->text(QStringLiteral("id")))) != Dialogs::Answer::Yes)
-            return SaveResult::Cancelled;
-    }
+    const auto other = otherCopyWithBarcode(text(copy, "vonalkod"), isNew ? QVariant() : copy.value(QStringLiteral("sorszam")));
+    if (other && dialogs.ask(QStringLiteral("Ilyen vonalkódú dokumentum már létezik!\nSorszám: %1. Folytatja a mentést?")
+                                 .arg(other->value(QStringLiteral("id")).toString())) != Dialogs::Answer::Yes)
+        return SaveResult::Cancelled;
     Record row = copy;
     if (isNew) {
         row.insert(QStringLiteral("kvtaros1"), librarian_);
@@ -111,8 +111,7 @@ qint64 CopyStore::nextInventoryNumber(const QString& prefix, const QString& libr
 }
 
 Record CopyStore::duplicate(const Record& copy) {
-    Record d;
-    for (const QString& col : db::columnNames(kKpld)) d.insert(col, QVariant());
+    Record d = db::emptyRow(kKpld);
     for (const char* c : {"lbetu", "lszam", "lhely", "kat", "statusz", "beszhely", "beszmod", "gynyt",
                           "beszdatum", "alldatum", "tulaj"}) {
         const QVariant v = copy.value(QLatin1String(c));

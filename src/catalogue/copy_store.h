@@ -41,6 +41,7 @@ public:
     static QString inventoryNumberText(const Record& copy);
 
 private:
+    std::optional<Record> otherCopyWithBarcode(const QString& barcode, const QVariant& ownKey);
     db::Database& db_;
     const db::Clock& clock_;
     QString type_;

@@ -7,6 +7,8 @@
 #include "authority_lists.h"
 #include "card_text.h"
 #include "katced.h"
+#include "library_lists.h"
+#include "library_settings.h"
 #include "list_grid.h"
 #include "shelf_mark.h"
 
@@ -730,29 +732,20 @@ void Tkatkv::saveSubjectToList() {
 }
 
 void Tkatkv::loadLists() {
-    const db::Params type = {{QStringLiteral("t"), type_}};
+    AuthorityLists lists(ctx_.db, type_);
     publishers_->addItem(QString());
-    for (const db::Row& r : ctx_.db.select(
-             QStringLiteral("select * from kiadok where doktipus=:t order by kiado collate HU_HU_ICU;"), type))
-        if (!r.text("kiado").isEmpty()) publishers_->addItem(r.text("kiado"));
-    auto* owners = static_cast<QComboBox*>(copyFields_.value("tulaj"));
-    for (const db::Row& r : ctx_.db.select(QStringLiteral("select * from kvtarkod order by kvtarkod collate HU_HU_ICU;")))
-        if (!r.text("kvtarkod").isEmpty()) owners->addItem(r.text("kvtarkod"));
-    if (const auto settings = ctx_.db.selectFirst(QStringLiteral("select * from konyvtar;"))) {
-        libraryCode_ = settings->text("kvtkod").left(6);
-        currency_ = settings->text("pnem").left(6);
+    publishers_->addItems(lists.publisherNames());
+    static_cast<QComboBox*>(copyFields_.value("tulaj"))->addItems(ownerCodes(ctx_.db));
+    if (const auto settings = LibrarySettings(ctx_.db).load()) {
+        libraryCode_ = settings->kvtkod.left(6);
+        currency_ = settings->pnem.left(6);
     }
-    auto* locations = static_cast<QComboBox*>(copyFields_.value("lhely"));
-    for (const db::Row& r : ctx_.db.select(QStringLiteral("select * from lhely order by lhely collate HU_HU_ICU;")))
-        if (!r.text("lhely").isEmpty()) locations->addItem(r.text("lhely"));
+    static_cast<QComboBox*>(copyFields_.value("lhely"))->addItems(locationNames(ctx_.db));
     auto* genres = static_cast<QComboBox*>(recordFields_.value("irmufaj"));
     genres->addItem(QString());
-    for (const db::Row& r : ctx_.db.select(
-             QStringLiteral("select * from mufaj where doktipus=:t order by mufaj collate HU_HU_ICU;"), type))
-        if (!r.text("mufaj").isEmpty()) genres->addItem(r.text("mufaj"));
+    genres->addItems(lists.genreNames());
     subjects_->addItem(QString());
-    for (const db::Row& r : ctx_.db.select(QStringLiteral("select * from targyszo order by targyszo collate HU_HU_ICU;")))
-        if (!r.text("targyszo").isEmpty()) subjects_->addItem(r.text("targyszo"));
+    subjects_->addItems(lists.subjectHeadings());
 }
 
 void Tkatkv::applyVariant() {

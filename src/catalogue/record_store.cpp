@@ -112,8 +112,7 @@ std::optional<Record> RecordStore::load(const QVariant& id, bool sameType) {
 qint64 RecordStore::maxId() { return db_.scalar(QStringLiteral("select max(id) from konyv;")).toLongLong(); }
 
 Record RecordStore::newRecord(const QString& currency) {
-    Record r;
-    for (const QString& c : db::columnNames(QStringLiteral("konyv"))) r.insert(c, QVariant());
+    Record r = db::emptyRow(QStringLiteral("konyv"));
     r.insert(QStringLiteral("id"), db_.nextId(QStringLiteral("konyv")));
     r.insert(QStringLiteral("szemtest"), QStringLiteral("s"));
     r.insert(QStringLiteral("nyelv"), QStringLiteral("magyar"));
@@ -151,8 +150,7 @@ RecordStore::SaveResult RecordStore::save(Record& record, bool isNew, bool autho
 }
 
 Record RecordStore::copyRecord(const Record& source, bool* treatAsNew) {
-    Record copy;
-    for (const QString& c : db::columnNames(QStringLiteral("konyv"))) copy.insert(c, QVariant());
+    Record copy = db::emptyRow(QStringLiteral("konyv"));
     for (const QString& c : descriptionColumns()) {
         const QVariant v = source.value(c);
         if (!v.isNull() && !v.toString().isEmpty()) copy.insert(c, v);

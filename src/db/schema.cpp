@@ -119,4 +119,10 @@ QStringList columnNames(const QString& table) {
     return def ? columnNames(*def) : QStringList();
 }
 
+QVariantMap emptyRow(const QString& table) {
+    QVariantMap row;
+    for (const QString& c : columnNames(table)) row.insert(c, QVariant());
+    return row;
+}
+
 } // namespace kodrix::db

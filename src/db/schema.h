@@ -27,5 +27,7 @@ void upgradeSchema(Database& db, int target = 0);
 // The column names of a table, in the order of its insert statement.
 QStringList columnNames(const TableDef& table);
 QStringList columnNames(const QString& table);
+// A row of the table with every column present and NULL.
+QVariantMap emptyRow(const QString& table);
 
 } // namespace kodrix::db

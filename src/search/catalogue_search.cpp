@@ -46,6 +46,16 @@ QString lowerLike(const QString& column, const QString& param, const QString& pa
     return QStringLiteral("%1 starting with :%2_start and %1 like :%2").arg(expr, param);
 }
 
+// The identity of a result row for "distinct": every value, NULL told apart from empty.
+QString distinctKey(const QVariantList& values) {
+    QString key;
+    for (const QVariant& v : values) {
+        key += v.isNull() ? QStringLiteral("\x01") : v.toString();
+        key += QLatin1Char('\x1f');
+    }
+    return key;
+}
+
 int nameIndex(const QStringList& columns, const QString& name) {
     const QString bare = name.section(QLatin1Char('.'), -1);
     for (int i = 0; i < columns.size(); ++i)
@@ -83,11 +93,7 @@ CatalogueSearch::Result CatalogueSearch::query(const QString& sql, const db::Par
     QSet<QString> seen;
     result.rows.reserve(rows.size());
     for (const db::Row& row : rows) {
-        QString key;
-        for (const QVariant& v : row.values()) {
-            key += v.isNull() ? QStringLiteral("\x01") : v.toString();
-            key += QLatin1Char('\x1f');
-        }
+        const QString key = distinctKey(row.values());
         if (seen.contains(key)) continue;
         seen.insert(key);
         result.rows.push_back(row.values());
@@ -308,8 +314,7 @@ CatalogueSearch::Result CatalogueSearch::newest(const QString& libraryCode, cons
         if (!rows.empty()) result.columns = rows.front().columns();
         QSet<QString> seen;
         for (const db::Row& row : rows) {
-            QString key;
-            for (const QVariant& v : row.values()) key += v.toString() + QLatin1Char('\x1f');
+            const QString key = distinctKey(row.values());
             if (seen.contains(key)) continue;
             seen.insert(key);
             result.rows.push_back(row.values());

@@ -3,6 +3,8 @@
 #include "command_guard.h"
 #include "wheel_guard.h"
 #include "database.h"
+#include "library_lists.h"
+#include "library_settings.h"
 
 #include <QAbstractTableModel>
 #include <QButtonGroup>
@@ -171,10 +173,8 @@ Tkereskv::Tkereskv(AppContext& context, QWidget* parent)
     setFocusProxy(text_);
 
     guarded(ctx_.dialogs, [&] {
-        for (const db::Row& r : ctx_.db.select(QStringLiteral("select lhely from lhely order by lhely collate HU_HU_ICU;")))
-            if (!r.text(QStringLiteral("lhely")).isEmpty()) locations_->addItem(r.text(QStringLiteral("lhely")));
-        if (const auto s = ctx_.db.selectFirst(QStringLiteral("select kvtkod from konyvtar;")))
-            libraryCode_ = s->text(QStringLiteral("kvtkod"));
+        locations_->addItems(locationNames(ctx_.db));
+        if (const auto settings = LibrarySettings(ctx_.db).load()) libraryCode_ = settings->kvtkod;
     });
     modeChanged();
     guardWheel(this);
