@@ -10,6 +10,7 @@
 #include "library_lists.h"
 #include "library_settings.h"
 #include "list_grid.h"
+#include "list_panel.h"
 #include "shelf_mark.h"
 
 #include <QComboBox>
@@ -468,33 +469,10 @@ QWidget* Tkatkv::buildCopiesPage() {
           {authorGrid_, "Kereshető szerzők", "author", "Új szerző"}}) {
         auto* box = new QGroupBox(QString::fromUtf8(caption), page);
         auto* boxLayout = new QVBoxLayout(box);
-        boxLayout->addWidget(grid);
-        auto* row2 = new QHBoxLayout;
-        const QString p = QString::fromUtf8(prefix);
-        auto* add = makeButton(QString::fromUtf8(addCaption), box, commands_, p + QStringLiteral(".new"));
-        auto* save = makeButton(QStringLiteral("Mentés"), box, commands_, p + QStringLiteral(".save"));
-        auto* remove = makeButton(QStringLiteral("Törlés"), box, commands_, p + QStringLiteral(".delete"));
-        for (QPushButton* b : {add, save, remove}) {
-            b->setAccessibleName(b->text() + QStringLiteral(" – ") + box->title());
-            row2->addWidget(b);
-        }
-        boxLayout->addLayout(row2);
+        boxLayout->addWidget(gridPanel(grid, QString::fromUtf8(prefix),
+                                       {QString::fromUtf8(addCaption), QStringLiteral("Mentés"), QStringLiteral("Törlés")},
+                                       false));
         indexRow->addWidget(box);
-        ListGrid* g = grid;
-        connect(add, &QPushButton::clicked, this, [this, g] {
-            if (record_.value(QStringLiteral("id")).isNull()) return;
-            g->appendRow();
-        });
-        connect(save, &QPushButton::clicked, this, [this, g] {
-            guarded(ctx_.dialogs, [&] { g->editor().saveAll(true); });
-            g->refresh();
-        });
-        connect(remove, &QPushButton::clicked, this, [this, g] {
-            const int at = g->currentEditorRow();
-            if (at < 0 || at >= g->editor().rowCount()) return;
-            guarded(ctx_.dialogs, [&] { g->editor().removeRow(at); });
-            g->refresh();
-        });
     }
 
     accessCode_ = new QLineEdit(page);
@@ -549,36 +527,19 @@ QWidget* Tkatkv::buildPlaceholderPage(const QStringList& captions) {
 }
 
 QWidget* Tkatkv::gridPanel(ListGrid* grid, const QString& prefix, const QStringList& captions, bool stampType) {
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(grid);
-    auto* row = new QHBoxLayout;
-    QPushButton* add = makeButton(captions.at(0), panel, commands_, prefix + QStringLiteral(".new"));
-    QPushButton* save = makeButton(captions.at(1), panel, commands_, prefix + QStringLiteral(".save"));
-    QPushButton* remove = makeButton(captions.at(2), panel, commands_, prefix + QStringLiteral(".delete"));
-    for (QPushButton* b : {add, save, remove}) {
-        b->setAccessibleName(QString(b->text()).remove(QLatin1Char('&')).trimmed() + QStringLiteral(" – ") + grid->accessibleName());
-        row->addWidget(b);
+    ListPanelOptions options;
+    options.captions = captions;
+    if (stampType) {
+        options.stampColumn = QStringLiteral("doktipus");
+        options.stampValue = type_;
     }
-    row->addStretch();
-    layout->addLayout(row);
-    connect(add, &QPushButton::clicked, this, [this, grid] {
-        guarded(ctx_.dialogs, [&] { grid->appendRow(); });
-    });
-    connect(save, &QPushButton::clicked, this, [this, grid, stampType] {
-        guarded(ctx_.dialogs, [&] {
-            if (stampType) grid->editor().stampPending(QStringLiteral("doktipus"), type_);
-            grid->editor().saveAll(true);
-        });
-        grid->refresh();
-    });
-    connect(remove, &QPushButton::clicked, this, [this, grid] {
-        const int at = grid->currentEditorRow();
-        if (at < 0 || at >= grid->editor().rowCount()) return;
-        guarded(ctx_.dialogs, [&] { grid->editor().removeRow(at); });
-        grid->refresh();
-    });
+    // Index entries belong to the shown record: none can be added without one.
+    if (prefix == QLatin1String("title") || prefix == QLatin1String("author"))
+        options.canAdd = [this] { return !record_.value(QStringLiteral("id")).isNull(); };
+    auto* panel = new ListPanel(grid, ctx_.dialogs, options);
+    commands_.insert(prefix + QStringLiteral(".new"), panel->addButton());
+    commands_.insert(prefix + QStringLiteral(".save"), panel->saveButton());
+    commands_.insert(prefix + QStringLiteral(".delete"), panel->deleteButton());
     return panel;
 }
 

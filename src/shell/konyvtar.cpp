@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "library_settings.h"
 #include "list_grid.h"
+#include "list_panel.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -140,37 +141,11 @@ QWidget* Tkonyvtar::buildSettingsPage() {
 }
 
 QWidget* Tkonyvtar::buildGridPanel(ListGrid* grid, bool confirmDelete) {
-    auto* panel = new QWidget(this);
-    auto* add = new QPushButton(QStringLiteral("Új"), panel);
-    auto* save = new QPushButton(QStringLiteral("Mentés"), panel);
-    auto* remove = new QPushButton(QStringLiteral("Törlés"), panel);
-    for (QPushButton* b : {add, save, remove}) b->setAccessibleName(b->text() + QStringLiteral(" – ") + grid->accessibleName());
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(save);
-    buttons->addWidget(remove);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(grid);
-    layout->addLayout(buttons);
-
     // Keys are typed into the grid's ID column; a new row starts with the next free one.
-    connect(add, &QPushButton::clicked, this, [this, grid] {
-        guarded(ctx_.dialogs, [&] { grid->appendRow(grid->editor().proposeKey()); });
-    });
-    connect(save, &QPushButton::clicked, this, [this, grid] {
-        guarded(ctx_.dialogs, [&] { grid->editor().saveAll(false); });
-        grid->refresh();
-    });
-    connect(remove, &QPushButton::clicked, this, [this, grid, confirmDelete] {
-        const int row = grid->currentEditorRow();
-        if (row < 0 || row >= grid->editor().rowCount()) return;
-        if (confirmDelete && !ctx_.dialogs.confirmDelete()) return;
-        guarded(ctx_.dialogs, [&] { grid->editor().removeRow(row); });
-        grid->refresh();
-    });
-    return panel;
+    ListPanelOptions options;
+    options.typedKeys = true;
+    options.confirmDelete = confirmDelete;
+    return new ListPanel(grid, ctx_.dialogs, options, this);
 }
 
 QWidget* Tkonyvtar::buildListsPage() {

@@ -2,6 +2,7 @@
 
 #include "command_guard.h"
 #include "list_grid.h"
+#include "list_panel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,20 +63,15 @@ Tolvstatus::Tolvstatus(AppContext& context, QWidget* parent)
         auto* page = new QWidget(pages_);
         auto* grid = new ListGrid(*editors_.back(), QString(d.caption).remove(QLatin1Char('&')), page);
         grids_.push_back(grid);
-        auto* add = new QPushButton(d.newCaption, page);
-        auto* save = new QPushButton(QStringLiteral("Mentés"), page);
-        auto* remove = new QPushButton(QStringLiteral("Törlés"), page);
-        auto* buttons = new QHBoxLayout;
-        for (QPushButton* b : {add, save, remove}) buttons->addWidget(b);
-        buttons->addStretch();
+        // Each page keys its own new rows by the next-id rule of its table; the other pages'
+        // rows are not touched. Deleting is immediate.
+        ListPanelOptions options;
+        options.captions = {d.newCaption, QStringLiteral("Mentés"), QStringLiteral("Törlés")};
+        panels_.push_back(new ListPanel(grid, ctx_.dialogs, options, page));
         auto* layout = new QVBoxLayout(page);
-        layout->addWidget(grid);
+        layout->addWidget(panels_.back());
         for (const QString& note : d.notes) layout->addWidget(new QLabel(note, page));
-        layout->addLayout(buttons);
         pages_->addTab(page, d.caption);
-        connect(add, &QPushButton::clicked, this, [this, i] { addRow(i); });
-        connect(save, &QPushButton::clicked, this, [this, i] { saveRows(i); });
-        connect(remove, &QPushButton::clicked, this, [this, i] { deleteRow(i); });
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
@@ -90,21 +86,10 @@ Tolvstatus::Tolvstatus(AppContext& context, QWidget* parent)
 
 Tolvstatus::~Tolvstatus() = default;
 
-void Tolvstatus::addRow(int page) { grids_.at(page)->appendRow(); }
+void Tolvstatus::addRow(int page) { panels_.at(page)->addRow(); }
 
-void Tolvstatus::saveRows(int page) {
-    // Each page keys its own new rows by the next-id rule of its table; the other pages'
-    // rows are not touched.
-    guarded(ctx_.dialogs, [&] { editors_.at(page)->saveAll(true); });
-    grids_.at(page)->refresh();
-}
+void Tolvstatus::saveRows(int page) { panels_.at(page)->saveRows(); }
 
-void Tolvstatus::deleteRow(int page) {
-    ListGrid* grid = grids_.at(page);
-    const int row = grid->currentEditorRow();
-    if (row < 0 || row >= grid->editor().rowCount()) return;
-    guarded(ctx_.dialogs, [&] { grid->editor().removeRow(row); });
-    grid->refresh();
-}
+void Tolvstatus::deleteRow(int page) { panels_.at(page)->deleteRow(); }
 
 } // namespace kodrix

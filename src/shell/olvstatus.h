@@ -12,6 +12,7 @@ class QTabWidget;
 namespace kodrix {
 
 class ListGrid;
+class ListPanel;
 
 // The reader status window "Olvasói státuszok beállítása": reader categories, occupations,
 // workplaces and postal codes, one page each.
@@ -33,6 +34,7 @@ private:
     QTabWidget* pages_;
     std::vector<std::unique_ptr<db::ListEditor>> editors_;
     std::vector<ListGrid*> grids_;
+    std::vector<ListPanel*> panels_;
 };
 
 } // namespace kodrix
